@@ -51,6 +51,16 @@ TEST(Startup, MenuCoversTheScreenAndTwoCopiesRunSideBySide)
     EXPECT_STREQ(className, "TTavorinForm");
     EXPECT_TRUE(MutexExists());
 
+    // Without a configuration the menu shows the button-face colour, edge to edge.
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    const auto screenPixel = [](int x, int y) {
+        TScopedGetDC dc(nullptr);
+        return ::GetPixel(dc.get(), x, y);
+    };
+    EXPECT_TRUE(WaitUntil([&] { return screenPixel(screen.right / 2, screen.bottom / 2) == face; }));
+    EXPECT_EQ(screenPixel(0, 0), face);
+    EXPECT_EQ(screenPixel(screen.right - 1, screen.bottom - 1), face);
+
     TChildProcess second(ProgramCommandLine());
     HWND secondMenu = WaitForMenuWindow(second);
     ASSERT_NE(secondMenu, nullptr) << "the second copy shows no menu";
