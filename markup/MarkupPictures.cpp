@@ -2,6 +2,7 @@
 
 #include "markup/GifFrames.h"
 
+#include "base/Convert.h"
 #include "base/Exception.h"
 #include "base/Strings.h"
 
@@ -59,18 +60,6 @@ int LeadingInteger(const std::string& text)
     if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
         return 0;
     return static_cast<int>(value);
-}
-
-bool IsValidInteger(const std::string& text, int& value)
-{
-    std::size_t end = 0;
-    bool digits = false;
-    const long long read = ReadInteger(text, end, digits);
-    if (!digits || end != text.size() || read < std::numeric_limits<std::int32_t>::min() ||
-        read > std::numeric_limits<std::int32_t>::max())
-        return false;
-    value = static_cast<int>(read);
-    return true;
 }
 
 // Hundredths of a millimetre to pixels at ppi, rounded.
@@ -297,8 +286,10 @@ TIconSize DrawSystemIcon(const TShellIcons& icons, TCanvas& canvas, int x, int y
                          const std::string& name)
 {
     int index = 0;
-    if (!name.empty() && !IsValidInteger(name, index))
-        index = icons.IconIndexOf(name);
+    if (!name.empty()) {
+        const std::optional<std::int32_t> number = TryStrToInt(name);
+        index = number ? *number : icons.IconIndexOf(name);
+    }
     const TIconSize size = icons.IconSize(large);
     if (draw)
         icons.DrawIcon(canvas, x, y, large, index);
