@@ -91,6 +91,11 @@ std::unique_ptr<TTableFileSource> TWinTableFiles::OpenForReading(const std::stri
 
 std::unique_ptr<TTableFileTarget> TWinTableFiles::CreateForWriting(const std::string& path)
 {
+    // A read-only file is not replaced, whoever asks: the system refuses to open one for
+    // writing, and moving a new file over it is not to get round that.
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return nullptr;
     // The new file goes into the target's own folder, so that the final move stays on one
     // volume and replaces the old file in one step.
     char temporary[MAX_PATH];
