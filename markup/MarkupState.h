@@ -1,0 +1,80 @@
+// State shared by the markup line loop and the tag handling during one DrawMarkup call.
+#pragma once
+
+#include "markup/Canvas.h"
+
+#include "base/Types.h"
+
+#include <string>
+
+class TPictureContainer;
+class TMarkupPictureCache;
+
+enum class TParagraphAlign { Left, Right, Center };
+
+// Everything that lives for one call.
+struct TMarkupCall {
+    TMarkupCall(TCanvas& canvas, const TRect& bounds) : Canvas(canvas), Bounds(bounds) {}
+
+    TCanvas& Canvas;
+    TRect Bounds;
+    const TImageList* Images = nullptr;
+    const TPictureContainer* Container = nullptr;
+    TMarkupPictureCache* Cache = nullptr;
+    TColor ShadowColor = clNone;
+    int ShadowOffset = 0;
+    TColor LinkColor = clNone;
+    bool WordWrap = true;
+    bool MeasureOnly = false;
+
+    unsigned TextFlags = 0;  // for every run; drawn without ExternalLeading, measured with CalcRect
+    TFontDesc BaseFont;
+    TColor EntryFill = clNone;
+
+    bool Anchor = false;
+    bool Superscript = false;
+    bool Subscript = false;
+    bool Shadow = false;
+    bool Hidden = false;
+    bool ErrorWave = false;
+    bool ParagraphBackground = false;
+
+    int ListLevel = 0;
+    TParagraphAlign Alignment = TParagraphAlign::Left;
+    int ParagraphIndent = 0;
+    int CarriedIndent = 0;  // in force for the lines being laid out
+
+    // Saved colours; clNone stands for a clear brush.
+    TColor FontTagFill = clNone;
+    bool HighlightSaved = false;
+    TColor HighlightFontColor = clNone;
+    TColor HighlightFill = clNone;
+    TColor ParagraphFill = clNone;
+
+    int ResultWidth = 0;
+
+    // The fill colour as the saved-colour slots keep it.
+    TColor FillForSaving() const
+    {
+        return Canvas.BrushStyle() == TBrushStyle::bsClear ? clNone : Canvas.BrushColor();
+    }
+};
+
+// One measuring or drawing pass over a line.
+struct TLinePass {
+    bool Drawing = false;
+    TRect Line;     // the pass's line rectangle r
+    TRect Current;  // where the next run goes; its left edge is the current x position
+    int LineWidth = 0;
+    int LineHeight = 0;
+    int Rise = 0;
+    int Drop = 0;
+    int ImageAdjust = 0;
+    bool LineEnd = false;
+    bool Stop = false;
+    bool ListItemSeen = false;
+    int TrailingSpace = 0;
+    int CarriedIndentLeft = 0;  // the carried indent this pass leaves for the next lines
+    std::string LineText;
+    std::string LineSource;
+};
