@@ -1,0 +1,171 @@
+#include "markup/GdiCanvas.h"
+#include "markup/Gradient.h"
+#include "markup/MarkupEngine.h"
+#include "markup/MarkupPictures.h"
+#include "markup/Win32PicturePlatform.h"
+
+#include "BitmapSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class GdiCanvas : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { UseWin32PicturePlatform(); }
+};
+
+TEST_F(GdiCanvas, LeavesTheDeviceContextAsItFoundIt)
+{
+    TBitmapSurface surface(50, 50);
+    HDC dc = surface.DC();
+    TGdiObject<HFONT> font(::CreateFontA(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    TGdiObject<HPEN> pen(::CreatePen(PS_SOLID, 1, RGB(1, 2, 3)));
+    ::SelectObject(dc, font.get());
+    ::SelectObject(dc, pen.get());
+    ::SetTextColor(dc, RGB(4, 5, 6));
+    ::SetBkMode(dc, TRANSPARENT);
+    {
+        TGdiCanvas canvas(dc);
+        canvas.SetFont(TFontDesc{"Tahoma", 12, fsBold, RGBColor(255, 0, 0)});
+        canvas.SelectRotatedFont(900);
+        canvas.SetPenWidth(3);
+        canvas.SetBrushColor(clBtnFace);
+        canvas.ClipToRect(TRect{5, 5, 20, 20});
+        canvas.Rectangle(TRect{0, 0, 50, 50});
+    }
+    EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), font.get());
+    EXPECT_EQ(::GetCurrentObject(dc, OBJ_PEN), pen.get());
+    EXPECT_EQ(::GetTextColor(dc), RGB(4, 5, 6));
+    EXPECT_EQ(::GetBkMode(dc), TRANSPARENT);
+    TGdiObject<HRGN> clip(::CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(::GetClipRgn(dc, clip.get()), 0);  // no clip left behind
+}
+
+TEST_F(GdiCanvas, ClipLimitsDrawingUntilRestored)
+{
+    TBitmapSurface surface(60, 30);
+    TGdiCanvas canvas(surface.DC());
+    canvas.SetPenColor(clBlack);
+    canvas.SetBrushColor(clBlack);
+    canvas.ClipToRect(TRect{10, 0, 40, 30});
+    canvas.ClipToRect(TRect{0, 0, 20, 30});  // within the clip in force: 10..20
+    canvas.Rectangle(TRect{0, 0, 60, 10});
+    canvas.RestoreClip();
+    canvas.Rectangle(TRect{0, 10, 60, 20});
+    canvas.RestoreClip();
+    canvas.Rectangle(TRect{0, 20, 60, 30});
+    const RECT first = surface.BoundsOf([&](TRgb c) { return IsDark(c); });
+    EXPECT_EQ(first.top, 0);
+    auto rowBounds = [&](int y) {
+        int left = -1, right = -1;
+        for (int x = 0; x < surface.Width(); ++x)
+            if (IsDark(surface.At(x, y))) {
+                if (left < 0)
+                    left = x;
+                right = x + 1;
+            }
+        return std::pair{left, right};
+    };
+    EXPECT_EQ(rowBounds(5), (std::pair{10, 20}));
+    EXPECT_EQ(rowBounds(15), (std::pair{10, 40}));
+    EXPECT_EQ(rowBounds(25), (std::pair{0, 60}));
+}
+
+TEST_F(GdiCanvas, SolidBrushGivesTextAnOpaqueBackgroundUntilBkModeIsSet)
+{
+    TBitmapSurface surface(120, 60);
+    TGdiCanvas canvas(surface.DC());
+    canvas.SetFont(TFontDesc{"Tahoma", 10, 0, clBlack});
+    canvas.SetBrushColor(RGBColor(0, 0, 255));
+    TRect first{0, 0, 120, 20};
+    canvas.DrawTextEx("Mail", first, TextFlags::SingleLine);
+    canvas.SetBkMode(TBkMode::bkTransparent);
+    TRect second{0, 30, 120, 50};
+    canvas.DrawTextEx("Mail", second, TextFlags::SingleLine);
+    EXPECT_GT(surface.Count([](TRgb c) { return IsBluish(c); }), 20);
+    const RECT blue = surface.BoundsOf([](TRgb c) { return IsBluish(c); });
+    EXPECT_LT(blue.bottom, 30);  // only the first text has a background
+}
+
+TEST_F(GdiCanvas, SixtyFourGradientStripsCoverAHundredPixelsExactly)
+{
+    TBitmapSurface surface(110, 10);
+    TGdiCanvas canvas(surface.DC());
+    const TColor from = RGBColor(0, 0, 0);
+    const TColor to = RGBColor(252, 126, 63);
+    DrawGradient(canvas, from, to, clNone, 64, TRect{0, 0, 100, 10}, true);
+
+    // Every column shows the last strip that covers it; strips are 2 pixels wide.
+    std::vector<int> strip(100, -1);
+    for (int i = 0; i < 64; ++i) {
+        const int left = static_cast<int>(RoundHalfEven(i * 100.0 / 64));
+        for (int x = left; x < std::min(100, left + 2); ++x)
+            strip[static_cast<std::size_t>(x)] = i;
+    }
+    for (int x = 0; x < 100; ++x) {
+        const int i = strip[static_cast<std::size_t>(x)];
+        ASSERT_GE(i, 0) << x;
+        const TRgb c = surface.At(x, 5);
+        EXPECT_EQ(c.R, static_cast<int>(RoundHalfEven(i * 3.9375))) << x;
+        EXPECT_EQ(c.G, static_cast<int>(RoundHalfEven(i * 1.96875))) << x;
+        EXPECT_EQ(c.B, static_cast<int>(RoundHalfEven(i * 0.984375))) << x;
+        EXPECT_FALSE(surface.IsWhite(x, 0)) << x;
+        EXPECT_FALSE(surface.IsWhite(x, 9)) << x;
+    }
+    for (int x = 100; x < 110; ++x)
+        EXPECT_TRUE(surface.IsWhite(x, 5)) << x;
+}
+
+TEST_F(GdiCanvas, CaptionWithBoldColourAndLineBreak)
+{
+    const TRect bounds{10, 10, 190, 90};
+    auto paint = [&](TBitmapSurface& surface, const std::string& caption) {
+        TGdiCanvas canvas(surface.DC());
+        // Arial (Liberation Sans under Wine) has a bold face that renders visibly bolder.
+        canvas.SetFont(TFontDesc{"Arial", 12, 0, clBlack});
+        TMarkupPictureCache cache;
+        const TMarkupExtent measured =
+            DrawMarkup(canvas, caption, bounds, nullptr, nullptr, &cache, RGBColor(128, 128, 128), 1, RGBColor(0, 0, 255), true, true);
+        const TMarkupExtent drawn =
+            DrawMarkup(canvas, caption, bounds, nullptr, nullptr, &cache, RGBColor(128, 128, 128), 1, RGBColor(0, 0, 255), true, false);
+        EXPECT_EQ(measured, drawn);
+        return drawn;
+    };
+
+    TBitmapSurface marked(200, 100);
+    const TMarkupExtent extent = paint(marked, "<B>Mail</B><BR><FONT color=\"clRed\">Outlook</FONT>");
+    TBitmapSurface plain(200, 100);
+    paint(plain, "Mail<BR>Outlook");
+
+    const RECT ink = marked.BoundsOf(IsNotWhite);
+    const RECT dark = marked.BoundsOf(IsDark);
+    const RECT red = marked.BoundsOf(IsReddish);
+    ASSERT_GT(marked.Count(IsReddish), 10);
+    ASSERT_GT(marked.Count(IsDark), 10);
+    // Nothing outside the bounds, nor outside the measured extent.
+    EXPECT_GE(ink.left, bounds.Left);
+    EXPECT_GE(ink.top, bounds.Top);
+    EXPECT_LE(ink.right, bounds.Left + extent.Width);
+    EXPECT_LE(ink.bottom, bounds.Top + extent.Height);
+    // "Mail" in black on the first line, "Outlook" in red on the second.
+    EXPECT_LE(dark.bottom, red.top);
+    EXPECT_GT(red.right - red.left, dark.right - dark.left);
+    // The bold first line is wider than the plain one.
+    auto firstLineWidth = [&](const TBitmapSurface& surface) {
+        int left = surface.Width(), right = 0;
+        for (int y = bounds.Top; y < red.top; ++y)
+            for (int x = 0; x < surface.Width(); ++x)
+                if (IsDark(surface.At(x, y))) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                }
+        return right - left;
+    };
+    EXPECT_GT(firstLineWidth(marked), firstLineWidth(plain));
+    EXPECT_EQ(plain.Count(IsReddish), 0);
+}
+
+}  // namespace
