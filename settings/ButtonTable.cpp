@@ -40,12 +40,12 @@ void TButtonTable::SetRowCount(int count)
     Changed();
 }
 
-int TButtonTable::ColWidth(int col) const
+int TButtonTable::ColWidths(int col) const
 {
     return col >= 0 && col < ColCount() ? colWidths_[static_cast<std::size_t>(col)] : 0;
 }
 
-void TButtonTable::SetColWidth(int col, int width)
+void TButtonTable::SetColWidths(int col, int width)
 {
     if (col < 0 || col >= ColCount())
         return;

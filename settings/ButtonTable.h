@@ -35,9 +35,9 @@ public:
     int FixedCols() const { return ColCount() > 1 ? 1 : 0; }
 
     // Width of a column; 0 for a column outside the table.
-    int ColWidth(int col) const;
+    int ColWidths(int col) const;
     // Ignored for a column outside the table.
-    void SetColWidth(int col, int width);
+    void SetColWidths(int col, int width);
 
     // The empty text for a cell that was never set or lies outside the table.
     std::string GetCell(int col, int row) const;

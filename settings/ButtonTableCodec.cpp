@@ -63,7 +63,7 @@ std::string EncodeTableFile(const TButtonTable& table)
 {
     std::string file = std::to_string(table.ColCount()) + "," + std::to_string(table.RowCount()) + "\r\n";
     for (int col = 0; col < table.ColCount(); ++col)
-        file += "cw " + std::to_string(col) + "," + std::to_string(table.ColWidth(col)) + "\r\n";
+        file += "cw " + std::to_string(col) + "," + std::to_string(table.ColWidths(col)) + "\r\n";
     table.ForEachCell([&file](int col, int row, const std::string& text) {
         file += std::to_string(col) + "," + std::to_string(row) + "," + EncodeCellText(text) + "\r\n";
     });
@@ -143,7 +143,7 @@ void TTableFileParser::ApplyLine(std::string_view line)
         const int col = ReadFileNumber(Copy(line, 4, comma - 4));
         const int width = ReadFileNumber(Copy(line, comma + 1, 255));
         if (col >= 0 && col < table_.ColCount())
-            table_.SetColWidth(col, width);
+            table_.SetColWidths(col, width);
         return;
     }
     const int col = ReadFileNumber(TakeField(line));

@@ -15,7 +15,7 @@ TEST(ButtonTable, AsCreatedHoldsTheHeadersAndWidths)
     EXPECT_EQ(table.FixedRows(), 1);
     const int widths[] = {25, 104, 196, 114, 67};
     for (int col = 0; col < 5; ++col)
-        EXPECT_EQ(table.ColWidth(col), widths[col]);
+        EXPECT_EQ(table.ColWidths(col), widths[col]);
     const char* headers[] = {"#", "Button Caption", "Program File", "Parameter", "Password"};
     for (int col = 0; col < 5; ++col)
         EXPECT_EQ(table.GetCell(col, 0), headers[col]);
@@ -60,18 +60,18 @@ TEST(ButtonTable, ShrinkingDiscardsWhatFallsOutsideAndGrowingStartsEmpty)
 {
     TButtonTable table;
     table.SetCell(4, 15, "pw");
-    table.SetColWidth(4, 99);
+    table.SetColWidths(4, 99);
     table.SetColCount(3);
     table.SetRowCount(10);
-    EXPECT_EQ(table.ColWidth(4), 0);
+    EXPECT_EQ(table.ColWidths(4), 0);
     table.SetColCount(7);
     table.SetRowCount(20);
     EXPECT_EQ(table.GetCell(4, 15), "");
     EXPECT_EQ(table.GetCell(0, 15), "");
     EXPECT_EQ(table.GetCell(0, 9), "9.");
-    EXPECT_EQ(table.ColWidth(2), 196);
-    EXPECT_EQ(table.ColWidth(4), TButtonTable::DefaultColWidth);
-    EXPECT_EQ(table.ColWidth(6), TButtonTable::DefaultColWidth);
+    EXPECT_EQ(table.ColWidths(2), 196);
+    EXPECT_EQ(table.ColWidths(4), TButtonTable::DefaultColWidth);
+    EXPECT_EQ(table.ColWidths(6), TButtonTable::DefaultColWidth);
 }
 
 }  // namespace

@@ -130,7 +130,7 @@ TEST(TableFileCodec, ReadsFilesByTheLineRules)
         for (const auto& [col, row, text] : c.cells)
             EXPECT_EQ(table.GetCell(col, row), text) << "cell " << col << "," << row;
         for (const auto& [col, width] : c.widths)
-            EXPECT_EQ(table.ColWidth(col), width) << "column " << col;
+            EXPECT_EQ(table.ColWidths(col), width) << "column " << col;
     }
 }
 
@@ -156,7 +156,7 @@ TEST(TableFileCodec, UntrustedFilesStayWithinBounds)
                                ",1,x\r\n1,-" + hugeNumber + ",y\r\n");
     EXPECT_EQ(table.ColCount(), 5);
     EXPECT_EQ(table.RowCount(), TButtonTable::MaxRowCount);
-    EXPECT_EQ(table.ColWidth(1), 2147483647);
+    EXPECT_EQ(table.ColWidths(1), 2147483647);
     EXPECT_EQ(table.GetCell(0, 1), "1.");
     // Only the cells that hold text are written back, however many rows there are.
     EXPECT_LT(EncodeTableFile(table).size(), 1000u);

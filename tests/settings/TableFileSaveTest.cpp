@@ -48,7 +48,7 @@ TEST_F(TableFileSave, WritesTheFileAndReadsItBack)
 {
     TButtonTable table;
     table.SetCell(1, 1, "Notepad");
-    table.SetColWidth(2, 250);
+    table.SetColWidths(2, 250);
     const auto path = PathOf("Tavorin.dat");
     WriteBytes(path, "an older, longer file that the new one replaces completely");
     SaveTableFile(table, path, files_);
