@@ -80,7 +80,7 @@ TEST(MarkupEngine, RunSitsOnTheLineBottomOneRightOfTheBounds)
     TMarkupFixture f;
     EXPECT_EQ(f.Draw("Hello", {10, 5, 200, 100}), (TMarkupExtent{27, 22}));
     ASSERT_EQ(f.Texts().size(), 1u);
-    const auto& run = f.Texts()[0];
+    const auto run = f.Texts()[0];
     EXPECT_EQ(run.Rect, (TRect{11, 5, 200, 25}));
     EXPECT_EQ(run.Flags, TextFlags::Bottom | TextFlags::SingleLine | TextFlags::ExpandTabs);
     EXPECT_FALSE(run.Opaque);
