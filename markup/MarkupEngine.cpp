@@ -201,7 +201,7 @@ void TLineRunner::TextRun(std::string& markup, std::size_t n)
     if (fits || !call_.WordWrap) {
         pass_.LineSource += markup.substr(0, n);
         markup.erase(0, n);
-        pass_.TrailingSpace = decoded.size() >= n && decoded[n - 1] == ' ' ? canvas_.TextWidth(" ") : 0;
+        pass_.TrailingSpace = decoded.size() >= n && decoded[n - 1] == ' ' ? call_.SpaceWidth() : 0;
     } else {
         pass_.LineEnd = true;
         pass_.LineWidth -= w;

@@ -53,11 +53,25 @@ struct TMarkupCall {
 
     int ResultWidth = 0;
 
+    // Width of a space in the canvas font, measured once per font.
+    int SpaceWidth()
+    {
+        if (spaceWidth_ < 0 || !(spaceFont_ == Canvas.Font())) {
+            spaceFont_ = Canvas.Font();
+            spaceWidth_ = Canvas.TextWidth(" ");
+        }
+        return spaceWidth_;
+    }
+
     // The fill colour as the saved-colour slots keep it.
     TColor FillForSaving() const
     {
         return Canvas.BrushStyle() == TBrushStyle::bsClear ? clNone : Canvas.BrushColor();
     }
+
+private:
+    TFontDesc spaceFont_;
+    int spaceWidth_ = -1;
 };
 
 // One measuring or drawing pass over a line.
