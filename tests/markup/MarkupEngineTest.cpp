@@ -218,6 +218,8 @@ INSTANTIATE_TEST_SUITE_P(
         TLayoutCase{"AlignmentStaysForLaterLines", "<P align=\"center\">ab<BR>abcd<BR><P align=\"left\">x",
                     {"ab@46,0", "abcd@41,20", "x@1,40"}},
         TLayoutCase{"ParagraphTagStartsNoLine", "ab<P align=\"right\">cd", {"ab@81,0", "cd@91,0"}},
+        TLayoutCase{"LineEndingTags", "a<BR>b</LI>c</P>d<HR>e<UL>f",
+                    {"a@1,0", "b@1,20", "c@1,40", "d@1,60", "e@1,80", "f@1,100"}},
         TLayoutCase{"Indent", "<P indent=\"7\">ab<BR>cd", {"ab@8,0", "cd@8,20"}},
         TLayoutCase{"XPosition", "ab<IND x=\"30\">cd<IND x=\"5\">ef", {"ab@1,0", "cd@30,0", "ef@40,0"}},
         // A list ends its line; the first item of a line stays, the next starts a line.

@@ -337,3 +337,31 @@ TEST(ImageTag, ShellIconIsDrawnAtTheCurrentPositionAndTakesItsSize)
     EXPECT_EQ(f.ShellIcons.Drawn[0], (TPoint{6, 0}));
     EXPECT_EQ(f.Placed(), (Strings{"a@1,0", "b@22,0"}));
 }
+
+namespace {
+
+// Three images of 16 x 12 pixels; records which were drawn where.
+class TThreeImages : public TImageList {
+public:
+    int Count() const override { return 3; }
+    int Width() const override { return 16; }
+    int Height() const override { return 12; }
+    void Draw(TCanvas&, int x, int y, int index) const override { Drawn.push_back({x, y, index}); }
+    struct TDrawn {
+        int X, Y, Index;
+        friend bool operator==(const TDrawn&, const TDrawn&) = default;
+    };
+    mutable std::vector<TDrawn> Drawn;
+};
+
+}  // namespace
+
+TEST(ImageTag, ImageListImagesBelowTheCountTakeTheListsImageSize)
+{
+    TMarkupFixture f;
+    TThreeImages images;
+    DrawMarkup(f.Canvas, "a<IMG src=\"IDX:2\">b<IMG src=\"IDX:3\">c", {0, 0, 200, 100}, &images, nullptr, &f.Cache,
+               clNone, 0, clNone, true, false);
+    EXPECT_EQ(images.Drawn, (std::vector<TThreeImages::TDrawn>{{6, 0, 2}}));
+    EXPECT_EQ(f.Placed(), (Strings{"a@1,0", "b@22,0", "c@27,0"}));
+}
