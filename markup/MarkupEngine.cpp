@@ -125,7 +125,7 @@ void TLineRunner::Run(std::string& markup)
     pass_.LineWidth = 0;
     pass_.TrailingSpace = 0;
     pass_.LineEnd = pass_.Stop = pass_.ListItemSeen = false;
-    pass_.LineText.clear();
+    pass_.LineTextEmpty = true;
     pass_.LineSource.clear();
     pass_.Current = pass_.Line;
     pass_.CarriedIndentLeft = call_.CarriedIndent;
@@ -194,9 +194,10 @@ void TLineRunner::TextRun(std::string& markup, std::size_t n)
     const int avail = pass_.Line.Right - pass_.Line.Left - call_.CarriedIndent;
     bool fits = pass_.LineWidth < avail || w >= avail;
     // A word that a tag splits is never broken at the tag.
-    if (!fits && !pass_.LineText.empty() && pass_.LineText.back() != ' ')
+    if (!fits && !pass_.LineTextEmpty && pass_.LineTextLast != ' ')
         fits = true;
-    pass_.LineText += decoded;
+    pass_.LineTextEmpty = false;
+    pass_.LineTextLast = decoded.back();
 
     if (fits || !call_.WordWrap) {
         pass_.LineSource += markup.substr(0, n);

@@ -89,6 +89,9 @@ struct TLinePass {
     bool ListItemSeen = false;
     int TrailingSpace = 0;
     int CarriedIndentLeft = 0;  // the carried indent this pass leaves for the next lines
-    std::string LineText;
+    // Of the decoded runs so far on this line only the last character matters: whether
+    // the line ends inside a word.
+    bool LineTextEmpty = true;
+    char LineTextLast = '\0';
     std::string LineSource;
 };
