@@ -74,8 +74,8 @@ public:
     // Font. SetFont replaces the whole font (a copy); any rotated font selected with
     // SelectRotatedFont is dropped (deselected and deleted) by every SetFont call, even one
     // with an equal font. Setting a font equal to the current one must be cheap.
-    // The engine asks TextHeight once per text run: a canvas whose text height depends on
-    // the font alone should answer it without measuring.
+    // TextHeight depends on the font alone (the platform reports the font's cell height
+    // for any single-line text), so callers may ask it once per font.
     virtual const TFontDesc& Font() const = 0;
     virtual void SetFont(const TFontDesc& font) = 0;
 

@@ -170,7 +170,7 @@ void TLineRunner::TextRun(std::string& markup, std::size_t n)
 {
     const std::string decoded = DecodeRun(markup.substr(0, n));
 
-    const int h = canvas_.TextHeight(decoded);
+    const int h = call_.TextHeight();
     if (call_.Subscript && h / 4 > pass_.Drop)
         pass_.Drop = h / 4;
     if (call_.Superscript && h / 4 > pass_.Rise)
@@ -318,7 +318,7 @@ TMarkupExtent DrawMarkup(TCanvas& canvas, const std::string& text, const TRect& 
         // (and a drawn caption would lay out unlike its measurement).
         const int listLevel = call.ListLevel;
         call.Superscript = call.Subscript = false;
-        const int h0 = canvas.TextHeight("gh");
+        const int h0 = call.TextHeight();
 
         TLinePass measuring;
         measuring.Line = line;
@@ -366,7 +366,7 @@ TMarkupExtent DrawMarkup(TCanvas& canvas, const std::string& text, const TRect& 
     }
 
     if (height == 0)
-        height = canvas.TextHeight("gh");
+        height = call.TextHeight();
     height += 2;
     canvas.SetBrushColor(call.EntryFill);
     canvas.SetFont(call.BaseFont);

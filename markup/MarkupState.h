@@ -56,11 +56,21 @@ struct TMarkupCall {
     // Width of a space in the canvas font, measured once per font.
     int SpaceWidth()
     {
-        if (spaceWidth_ < 0 || !(spaceFont_ == Canvas.Font())) {
+        if (spaceWidth_ < 0 || !SameFace(spaceFont_, Canvas.Font())) {
             spaceFont_ = Canvas.Font();
             spaceWidth_ = Canvas.TextWidth(" ");
         }
         return spaceWidth_;
+    }
+    // Text height in the canvas font; it depends on the font alone (see TCanvas), so it is
+    // asked once per font.
+    int TextHeight()
+    {
+        if (textHeight_ < 0 || !SameFace(heightFont_, Canvas.Font())) {
+            heightFont_ = Canvas.Font();
+            textHeight_ = Canvas.TextHeight("gh");
+        }
+        return textHeight_;
     }
 
     // The fill colour as the saved-colour slots keep it.
@@ -70,8 +80,16 @@ struct TMarkupCall {
     }
 
 private:
+    // Colour plays no part in measuring.
+    static bool SameFace(const TFontDesc& a, const TFontDesc& b)
+    {
+        return a.Size == b.Size && a.Style == b.Style && a.Name == b.Name;
+    }
+
     TFontDesc spaceFont_;
     int spaceWidth_ = -1;
+    TFontDesc heightFont_;
+    int textHeight_ = -1;
 };
 
 // One measuring or drawing pass over a line.

@@ -479,14 +479,14 @@ void TTagHandler::Image()
     }
 
     if (HasAttribute(upper, "ALIGN")) {
-        const int spare = pass_.LineHeight - canvas_.TextHeight("gh");
+        const int spare = pass_.LineHeight - call_.TextHeight();
         if (HasAttribute(upper, "\"TOP"))
             pass_.ImageAdjust = spare;
         else if (HasAttribute(upper, "\"MIDDLE"))
             pass_.ImageAdjust = FloorHalf(spare);
     }
     if (HasAttribute(upper, "WRAP")) {
-        pass_.LineHeight = canvas_.TextHeight("gh");
+        pass_.LineHeight = call_.TextHeight();
         pass_.ImageAdjust = 0;
     }
 }
