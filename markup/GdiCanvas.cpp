@@ -2,8 +2,6 @@
 
 #include "markup/MarkupPictures.h"
 
-#include <cstring>
-
 COLORREF GdiColor(TColor color)
 {
     if (IsSystemColor(color))
@@ -13,81 +11,76 @@ COLORREF GdiColor(TColor color)
 
 TGdiCanvas::TGdiCanvas(HDC dc) : dc_(dc)
 {
+    ppiX_ = ::GetDeviceCaps(dc_, LOGPIXELSX);
+    ppiY_ = ::GetDeviceCaps(dc_, LOGPIXELSY);
     entryTextColor_ = ::GetTextColor(dc_);
     entryBkColor_ = ::GetBkColor(dc_);
     entryBkMode_ = ::GetBkMode(dc_);
     entryDCPenColor_ = ::GetDCPenColor(dc_);
     entryDCBrushColor_ = ::GetDCBrushColor(dc_);
-    entryClip_.reset(::CreateRectRgn(0, 0, 0, 0));
-    entryHadClip_ = entryClip_ && ::GetClipRgn(dc_, entryClip_.get()) == 1;
-
-    currentFont_ = FontFor(font_);
-    entryFont_ = ::SelectObject(dc_, currentFont_);
-    entryPen_ = ::SelectObject(dc_, ::GetStockObject(DC_PEN));
-    entryBrush_ = ::SelectObject(dc_, ::GetStockObject(DC_BRUSH));
-    ApplyPen();
-    ApplyBrush();
-    ApplyTextColor();
+    font_handle_ = TSharedFonts::Instance().Get(font_, ppiY_, ownFonts_);
+    SetBrushStyle(brushStyle_);
+    textColor_ = GdiColor(font_.Color);
+    ::SetTextColor(dc_, textColor_);
 }
 
 TGdiCanvas::~TGdiCanvas()
 {
-    ::SelectClipRgn(dc_, entryHadClip_ ? entryClip_.get() : nullptr);
-    ::SelectObject(dc_, entryFont_);
-    ::SelectObject(dc_, entryPen_);
-    ::SelectObject(dc_, entryBrush_);
+    while (!savedClips_.empty())
+        RestoreClip();
+    Release(fontSlot_);
+    Release(penSlot_);
+    Release(brushSlot_);
     ::SetDCPenColor(dc_, entryDCPenColor_);
     ::SetDCBrushColor(dc_, entryDCBrushColor_);
     ::SetTextColor(dc_, entryTextColor_);
     ::SetBkColor(dc_, entryBkColor_);
     ::SetBkMode(dc_, entryBkMode_);
-    // fonts_, rotatedFont_ and widePen_ are deleted after this, no longer selected.
+    // The fonts and pens of this canvas are deleted after this, no longer selected.
+}
+
+void TGdiCanvas::Select(TSlot& slot, HGDIOBJ object)
+{
+    if (slot.Selected == object)
+        return;
+    HGDIOBJ previous = ::SelectObject(dc_, object);
+    if (!slot.Taken) {
+        slot.Entry = previous;
+        slot.Taken = true;
+    }
+    slot.Selected = object;
+}
+
+void TGdiCanvas::Release(TSlot& slot)
+{
+    if (slot.Taken)
+        ::SelectObject(dc_, slot.Entry);
+    slot = TSlot{};
 }
 
 // ---- font ------------------------------------------------------------------------------
 
-HFONT TGdiCanvas::FontFor(const TFontDesc& font)
+HFONT TGdiCanvas::FontInForce() const
 {
-    TFontKey key{font.Name, font.Size, font.Style};
-    auto found = fonts_.find(key);
-    if (found != fonts_.end())
-        return found->second.get();
-    LOGFONTA description{};
-    description.lfHeight = -::MulDiv(font.Size, ::GetDeviceCaps(dc_, LOGPIXELSY), 72);
-    description.lfWeight = (font.Style & fsBold) ? FW_BOLD : FW_NORMAL;
-    description.lfItalic = (font.Style & fsItalic) ? TRUE : FALSE;
-    description.lfUnderline = (font.Style & fsUnderline) ? TRUE : FALSE;
-    description.lfStrikeOut = (font.Style & fsStrikeOut) ? TRUE : FALSE;
-    description.lfCharSet = DEFAULT_CHARSET;
-    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    description.lfQuality = DEFAULT_QUALITY;
-    description.lfPitchAndFamily = DEFAULT_PITCH;
-    std::strncpy(description.lfFaceName, font.Name.c_str(), LF_FACESIZE - 1);
-    TGdiObject<HFONT> made(::CreateFontIndirectA(&description));
-    if (!made)
-        return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));  // a stock font, never deleted
-    HFONT handle = made.get();
-    fonts_.emplace(std::move(key), std::move(made));
-    return handle;
+    return rotatedFont_ ? rotatedFont_.get() : font_handle_;
+}
+
+void TGdiCanvas::UseFont()
+{
+    Select(fontSlot_, FontInForce());
 }
 
 void TGdiCanvas::SetFont(const TFontDesc& font)
 {
-    if (font == font_ && !rotatedFont_)
-        return;
-    const bool faceChanged = font.Name != font_.Name || font.Size != font_.Size || font.Style != font_.Style;
-    font_ = font;
-    if (faceChanged || rotatedFont_) {
-        currentFont_ = FontFor(font_);
-        ::SelectObject(dc_, currentFont_);
+    if (rotatedFont_) {
+        // Every font change ends a turned font.
+        if (fontSlot_.Selected == rotatedFont_.get())
+            Select(fontSlot_, font_handle_);
         rotatedFont_.reset();
     }
-    ApplyTextColor();
-}
-
-void TGdiCanvas::ApplyTextColor()
-{
+    if (font.Name != font_.Name || font.Size != font_.Size || font.Style != font_.Style)
+        font_handle_ = TSharedFonts::Instance().Get(font, ppiY_, ownFonts_);
+    font_ = font;
     const COLORREF color = GdiColor(font_.Color);
     if (color != textColor_) {
         ::SetTextColor(dc_, color);
@@ -98,85 +91,84 @@ void TGdiCanvas::ApplyTextColor()
 void TGdiCanvas::SelectRotatedFont(int escapement)
 {
     LOGFONTA description{};
-    if (::GetObjectA(currentFont_, sizeof description, &description) == 0)
+    if (::GetObjectA(font_handle_, sizeof description, &description) == 0)
         return;
     description.lfEscapement = escapement;
     description.lfOrientation = escapement;
     TGdiObject<HFONT> turned(::CreateFontIndirectA(&description));
     if (!turned)
         return;
-    ::SelectObject(dc_, turned.get());
-    rotatedFont_ = std::move(turned);  // the previous turned font is deselected, then deleted
+    Select(fontSlot_, turned.get());
+    rotatedFont_ = std::move(turned);  // a turned font selected before is no longer selected
 }
 
 void TGdiCanvas::RestoreUnrotatedFont()
 {
     if (!rotatedFont_)
         return;
-    ::SelectObject(dc_, currentFont_);
+    if (fontSlot_.Selected == rotatedFont_.get())
+        Select(fontSlot_, font_handle_);
     rotatedFont_.reset();
 }
 
 // ---- pen and brush ---------------------------------------------------------------------
-
-void TGdiCanvas::ApplyPen()
-{
-    const COLORREF color = GdiColor(penColor_);
-    if (penWidth_ == 1) {
-        ::SelectObject(dc_, ::GetStockObject(DC_PEN));
-        ::SetDCPenColor(dc_, color);
-        widePen_.reset();
-        return;
-    }
-    TGdiObject<HPEN> pen(::CreatePen(PS_SOLID, penWidth_, color));
-    if (!pen)
-        return;
-    ::SelectObject(dc_, pen.get());
-    widePen_ = std::move(pen);
-}
-
-void TGdiCanvas::SetPenColor(TColor color)
-{
-    if (color == penColor_)
-        return;
-    penColor_ = color;
-    ApplyPen();
-}
 
 void TGdiCanvas::SetPenWidth(int width)
 {
     if (width == penWidth_)
         return;
     penWidth_ = width;
-    ApplyPen();
+    if (widePen_) {
+        if (penSlot_.Selected == widePen_.get())
+            Select(penSlot_, ::GetStockObject(DC_PEN));
+        widePen_.reset();
+    }
 }
 
-void TGdiCanvas::ApplyBrush()
+void TGdiCanvas::UsePen()
 {
-    const bool solid = brushStyle_ == TBrushStyle::bsSolid;
-    if (solid) {
-        const COLORREF color = GdiColor(brushColor_);
-        ::SelectObject(dc_, ::GetStockObject(DC_BRUSH));
-        ::SetDCBrushColor(dc_, color);
-        ::SetBkColor(dc_, color);
-        ::SetBkMode(dc_, OPAQUE);
-    } else {
-        ::SelectObject(dc_, ::GetStockObject(NULL_BRUSH));
-        ::SetBkMode(dc_, TRANSPARENT);
+    const COLORREF color = GdiColor(penColor_);
+    if (penWidth_ == 1) {
+        Select(penSlot_, ::GetStockObject(DC_PEN));
+        ::SetDCPenColor(dc_, color);
+        return;
     }
+    LOGPEN current{};
+    if (widePen_ && ::GetObjectA(widePen_.get(), sizeof current, &current) && current.lopnColor == color)
+        return Select(penSlot_, widePen_.get());
+    TGdiObject<HPEN> pen(::CreatePen(PS_SOLID, penWidth_, color));
+    if (!pen)
+        return;
+    Select(penSlot_, pen.get());
+    widePen_ = std::move(pen);
 }
 
 void TGdiCanvas::SetBrushColor(TColor color)
 {
     brushColor_ = color;
-    brushStyle_ = color == clNone ? TBrushStyle::bsClear : TBrushStyle::bsSolid;
-    ApplyBrush();
+    SetBrushStyle(color == clNone ? TBrushStyle::bsClear : TBrushStyle::bsSolid);
 }
 
 void TGdiCanvas::SetBrushStyle(TBrushStyle style)
 {
+    // Text takes the brush as its background until the mode is set explicitly.
     brushStyle_ = style;
-    ApplyBrush();
+    if (brushStyle_ == TBrushStyle::bsSolid) {
+        ::SetBkColor(dc_, GdiColor(brushColor_));
+        ::SetBkMode(dc_, OPAQUE);
+    } else {
+        ::SetBkMode(dc_, TRANSPARENT);
+    }
+}
+
+void TGdiCanvas::UseBrush()
+{
+    if (brushStyle_ == TBrushStyle::bsSolid) {
+        Select(brushSlot_, ::GetStockObject(DC_BRUSH));
+        ::SetDCBrushColor(dc_, GdiColor(brushColor_));
+    } else {
+        Select(brushSlot_, ::GetStockObject(NULL_BRUSH));
+    }
 }
 
 void TGdiCanvas::SetBkMode(TBkMode mode)
@@ -186,15 +178,84 @@ void TGdiCanvas::SetBkMode(TBkMode mode)
 
 // ---- text ------------------------------------------------------------------------------
 
+namespace {
+
+// One line of text that DrawTextEx would lay out without any processing of its own: no
+// prefix characters, no tabs, no line breaks, no ellipsis, aligned to the top or bottom.
+bool IsPlainLine(const std::string& text, unsigned flags)
+{
+    constexpr unsigned handled = TextFlags::Bottom | TextFlags::SingleLine | TextFlags::ExpandTabs |
+                                 TextFlags::ExternalLeading | TextFlags::NoPrefix | TextFlags::CalcRect;
+    if ((flags & ~handled) != 0 || !(flags & TextFlags::SingleLine) || text.empty())
+        return false;
+    const bool prefixes = !(flags & TextFlags::NoPrefix);
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || (prefixes && c == '&'))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+const TGdiCanvas::TLineMetrics& TGdiCanvas::Metrics()
+{
+    // Only called without a turned font, so the font in force is one that lives as long as
+    // the canvas and its handle cannot be taken by another font meanwhile.
+    if (auto found = metrics_.find(font_handle_); found != metrics_.end())
+        return found->second;
+    UseFont();
+    TEXTMETRICA tm{};
+    ::GetTextMetricsA(dc_, &tm);
+    return metrics_[font_handle_] = TLineMetrics{tm.tmHeight, tm.tmExternalLeading};
+}
+
+// DrawTextEx's own layout of a plain line: the text at the left edge, on the top or the
+// bottom edge, clipped to the rectangle; measured, the line is as high as the font, plus
+// its external leading when asked. Laying it out here spares the call's general text
+// processing for every run of a caption.
+int TGdiCanvas::PlainLine(const std::string& text, TRect& rect, unsigned flags)
+{
+    const TLineMetrics metrics = Metrics();
+    const int lineHeight = metrics.Height + ((flags & TextFlags::ExternalLeading) ? metrics.ExternalLeading : 0);
+    const int y = (flags & TextFlags::Bottom) ? rect.Bottom - metrics.Height : rect.Top;
+    if (flags & TextFlags::CalcRect) {
+        rect.Right = rect.Left + TextWidth(text);
+        rect.Bottom = y + lineHeight;
+        return rect.Bottom - rect.Top;
+    }
+    UseFont();
+    const RECT clip{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    ::ExtTextOutA(dc_, rect.Left, y, ETO_CLIPPED, &clip, text.data(), static_cast<UINT>(text.size()), nullptr);
+    return y + lineHeight - rect.Top;
+}
+
 int TGdiCanvas::Text(const std::string& text, TRect& rect, unsigned flags, bool ex)
 {
+    if (!rotatedFont_ && IsPlainLine(text, flags))
+        return PlainLine(text, rect, flags);
+
+    const bool measuring = (flags & TextFlags::CalcRect) != 0;
+    const bool remember = measuring && !rotatedFont_;
+    const TExtentKey key{font_handle_, flags, text, rect.Width(), rect.Height()};
+    if (remember) {
+        if (auto found = extents_.find(key); found != extents_.end()) {
+            const TExtent& e = found->second;
+            rect = TRect{rect.Left + e.Left, rect.Top + e.Top, rect.Left + e.Right, rect.Top + e.Bottom};
+            return e.Height;
+        }
+    }
+    UseFont();
     RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
     // The calls may write into the text with some flags; hand them a copy.
     std::string buffer = text;
     const int height = ex ? ::DrawTextExA(dc_, buffer.data(), static_cast<int>(buffer.size()), &r, flags, nullptr)
                           : ::DrawTextA(dc_, buffer.data(), static_cast<int>(buffer.size()), &r, flags);
-    if (flags & TextFlags::CalcRect)
+    if (measuring) {
+        if (remember)
+            extents_[key] = TExtent{r.left - rect.Left, r.top - rect.Top, r.right - rect.Left, r.bottom - rect.Top, height};
         rect = TRect{r.left, r.top, r.right, r.bottom};
+    }
     return height;
 }
 
@@ -210,15 +271,32 @@ int TGdiCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags)
 
 int TGdiCanvas::TextHeight(const std::string& text)
 {
+    // A line's height does not depend on its characters: measured once per font.
+    const bool remember = !rotatedFont_ && !text.empty();
+    if (remember) {
+        if (auto found = heights_.find(font_handle_); found != heights_.end())
+            return found->second;
+    }
+    UseFont();
     SIZE size{};
     ::GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+    if (remember)
+        heights_[font_handle_] = size.cy;
     return size.cy;
 }
 
 int TGdiCanvas::TextWidth(const std::string& text)
 {
+    const bool remember = !rotatedFont_;
+    if (remember) {
+        if (auto found = widths_.find({font_handle_, text}); found != widths_.end())
+            return found->second;
+    }
+    UseFont();
     SIZE size{};
     ::GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+    if (remember)
+        widths_[{font_handle_, text}] = size.cx;
     return size.cx;
 }
 
@@ -226,6 +304,8 @@ int TGdiCanvas::TextWidth(const std::string& text)
 
 void TGdiCanvas::Rectangle(const TRect& rect)
 {
+    UsePen();
+    UseBrush();
     ::Rectangle(dc_, rect.Left, rect.Top, rect.Right, rect.Bottom);
 }
 
@@ -236,6 +316,7 @@ void TGdiCanvas::MoveTo(int x, int y)
 
 void TGdiCanvas::LineTo(int x, int y)
 {
+    UsePen();
     ::LineTo(dc_, x, y);
 }
 
@@ -266,16 +347,6 @@ void TGdiCanvas::RestoreClip()
         return;
     ::SelectClipRgn(dc_, savedClips_.back().get());  // copies the region; null removes the clip
     savedClips_.pop_back();
-}
-
-int TGdiCanvas::PixelsPerInchX() const
-{
-    return ::GetDeviceCaps(dc_, LOGPIXELSX);
-}
-
-int TGdiCanvas::PixelsPerInchY() const
-{
-    return ::GetDeviceCaps(dc_, LOGPIXELSY);
 }
 
 // ---- pictures --------------------------------------------------------------------------

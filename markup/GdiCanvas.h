@@ -1,11 +1,12 @@
 // The drawing surface over a device context.
 //
-// The canvas does not own the DC. It selects its own font, pen and brush into it and puts
-// back what was selected before when it is destroyed, together with the clip region, text
-// colour, background mode and colour it found.
+// The canvas does not own the DC. It selects its own font, pen and brush into the DC when
+// a drawing call needs them, and puts back what was selected before when it is destroyed,
+// together with the clip region, text colour, background mode and colour it found.
 #pragma once
 
 #include "markup/Canvas.h"
+#include "markup/GdiFonts.h"
 
 #include "ui/Handles.h"
 
@@ -15,8 +16,9 @@
 #undef DrawTextEx
 
 #include <map>
-#include <memory>
+#include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 // A system colour (0xFF000000 + n) as GetSysColor gives it; any other value as RGB.
@@ -35,7 +37,7 @@ public:
     void SetFont(const TFontDesc& font) override;
 
     TColor PenColor() const override { return penColor_; }
-    void SetPenColor(TColor color) override;
+    void SetPenColor(TColor color) override { penColor_ = color; }
     int PenWidth() const override { return penWidth_; }
     void SetPenWidth(int width) override;
 
@@ -59,8 +61,8 @@ public:
     void ClipToRect(const TRect& rect) override;
     void RestoreClip() override;
 
-    int PixelsPerInchX() const override;
-    int PixelsPerInchY() const override;
+    int PixelsPerInchX() const override { return ppiX_; }
+    int PixelsPerInchY() const override { return ppiY_; }
 
     void SelectRotatedFont(int escapement) override;
     void RestoreUnrotatedFont() override;
@@ -72,40 +74,66 @@ public:
     std::intptr_t Handle() const override { return reinterpret_cast<std::intptr_t>(dc_); }
 
 private:
-    using TFontKey = std::tuple<std::string, int, TFontStyles>;
+    // One kind of object selected into the DC, and what the DC held before the first one.
+    struct TSlot {
+        HGDIOBJ Selected = nullptr;
+        HGDIOBJ Entry = nullptr;
+        bool Taken = false;
+    };
+    struct TLineMetrics {
+        int Height;
+        int ExternalLeading;
+    };
+    // A measured text: its rectangle's edges relative to the rectangle given, and the height
+    // the call returned.
+    struct TExtent {
+        int Left, Top, Right, Bottom, Height;
+    };
+    using TExtentKey = std::tuple<HFONT, unsigned, std::string, int, int>;
 
-    HFONT FontFor(const TFontDesc& font);
-    void ApplyBrush();
-    void ApplyPen();
-    void ApplyTextColor();
+    void Select(TSlot& slot, HGDIOBJ object);
+    void Release(TSlot& slot);
+    HFONT FontInForce() const;  // the turned font while one is in force
+    void UseFont();
+    void UsePen();
+    void UseBrush();
+    const TLineMetrics& Metrics();
+    int PlainLine(const std::string& text, TRect& rect, unsigned flags);
     int Text(const std::string& text, TRect& rect, unsigned flags, bool ex);
 
     HDC dc_;  // we don't own it
+    int ppiX_ = 96;
+    int ppiY_ = 96;
+
     TFontDesc font_;
-    TColor penColor_ = clBlack;
-    int penWidth_ = 1;
-    TColor brushColor_ = clWhite;
-    TBrushStyle brushStyle_ = TBrushStyle::bsSolid;
+    HFONT font_handle_ = nullptr;        // shared, or one of ownFonts_
+    TGdiObject<HFONT> rotatedFont_;      // in force while a turned font is selected
+    TSharedFonts::TOwnFonts ownFonts_;   // fonts past the shared limit
     COLORREF textColor_ = CLR_INVALID;
 
-    // Fonts made so far, by name, size and style; the colour is the DC's text colour.
-    std::map<TFontKey, TGdiObject<HFONT>> fonts_;
-    HFONT currentFont_ = nullptr;       // one of fonts_
-    TGdiObject<HFONT> rotatedFont_;     // selected while a turned font is in force
-    TGdiObject<HPEN> widePen_;          // pens wider than 1; width-1 pens use the DC pen
+    TColor penColor_ = clBlack;
+    int penWidth_ = 1;
+    TGdiObject<HPEN> widePen_;  // pens wider than 1; width-1 pens are the DC pen
 
-    // What the DC held when the canvas took it.
-    HGDIOBJ entryFont_ = nullptr;
-    HGDIOBJ entryPen_ = nullptr;
-    HGDIOBJ entryBrush_ = nullptr;
+    TColor brushColor_ = clWhite;
+    TBrushStyle brushStyle_ = TBrushStyle::bsSolid;
+
+    TSlot fontSlot_;
+    TSlot penSlot_;
+    TSlot brushSlot_;
     COLORREF entryTextColor_;
     COLORREF entryBkColor_;
     int entryBkMode_;
     COLORREF entryDCPenColor_;
     COLORREF entryDCBrushColor_;
 
+    // Measurements in this canvas's fonts (not in turned fonts). Text metrics depend only
+    // on the font and the text, so a caption measured and then drawn is measured once.
+    std::map<HFONT, TLineMetrics> metrics_;
+    std::map<HFONT, int> heights_;
+    std::map<std::pair<HFONT, std::string>, int> widths_;
+    std::map<TExtentKey, TExtent> extents_;
+
     // Clip regions in force before each ClipToRect (null: no clip).
     std::vector<TGdiObject<HRGN>> savedClips_;
-    TGdiObject<HRGN> entryClip_;
-    bool entryHadClip_ = false;
 };

@@ -1,4 +1,5 @@
 #include "markup/GdiCanvas.h"
+#include "markup/GdiFonts.h"
 #include "markup/Gradient.h"
 #include "markup/MarkupEngine.h"
 #include "markup/MarkupPictures.h"
@@ -88,6 +89,62 @@ TEST_F(GdiCanvas, SolidBrushGivesTextAnOpaqueBackgroundUntilBkModeIsSet)
     EXPECT_GT(surface.Count([](TRgb c) { return IsBluish(c); }), 20);
     const RECT blue = surface.BoundsOf([](TRgb c) { return IsBluish(c); });
     EXPECT_LT(blue.bottom, 30);  // only the first text has a background
+}
+
+// The canvas lays out plain single lines itself; they must come out exactly as the
+// system's DrawTextExA lays them out, drawn and measured.
+TEST_F(GdiCanvas, LinesComeOutAsDrawTextExLaysThemOut)
+{
+    using namespace TextFlags;
+    const TFontDesc fonts[] = {{"Arial", 12, 0, clBlack},
+                               {"Arial", 12, fsBold | fsItalic | fsUnderline, RGBColor(200, 0, 0)},
+                               {"MS Sans Serif", 8, 0, clBlack},
+                               {"Times New Roman", 14, fsStrikeOut, RGBColor(0, 0, 160)}};
+    const char* texts[] = {"Mail", "Outlook Express", "\xA7 \x89 \xAE \x80", "Notes & Tasks", "A&B"};
+    const unsigned flagSets[] = {Bottom | SingleLine | ExpandTabs, Bottom | SingleLine | ExpandTabs | NoPrefix,
+                                 SingleLine, Bottom | SingleLine | ExpandTabs | EndEllipsis};
+    const TRect rects[] = {{5, 7, 150, 40}, {5, 7, 30, 30}};
+    for (const TFontDesc& font : fonts)
+        for (const char* text : texts)
+            for (unsigned flags : flagSets)
+                for (const TRect& rect : rects)
+                    for (bool opaque : {false, true}) {
+                        SCOPED_TRACE(font.Name + " '" + text + "' flags " + std::to_string(flags) + " width " +
+                                     std::to_string(rect.Width()) + (opaque ? " opaque" : ""));
+                        TBitmapSurface mine(160, 50), system(160, 50);
+                        TRect drawn = rect, measured = rect;
+                        int drawnHeight = 0, measuredHeight = 0;
+                        {
+                            TGdiCanvas canvas(mine.DC());
+                            canvas.SetFont(font);
+                            canvas.SetBrushColor(opaque ? RGBColor(0, 200, 0) : clNone);
+                            drawnHeight = canvas.DrawTextEx(text, drawn, flags);
+                            measuredHeight = canvas.DrawTextEx(text, measured, flags | ExternalLeading | CalcRect);
+                        }
+                        const LOGFONTA logical = LogicalFont(font, ::GetDeviceCaps(system.DC(), LOGPIXELSY));
+                        TGdiObject<HFONT> made(::CreateFontIndirectA(&logical));
+                        TScopedSelectObject selected(system.DC(), made.get());
+                        ::SetTextColor(system.DC(), GdiColor(font.Color));
+                        ::SetBkColor(system.DC(), RGB(0, 200, 0));
+                        ::SetBkMode(system.DC(), opaque ? OPAQUE : TRANSPARENT);
+                        std::string buffer = text;
+                        RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+                        const int expectedDrawn =
+                            ::DrawTextExA(system.DC(), buffer.data(), static_cast<int>(buffer.size()), &r, flags, nullptr);
+                        RECT m{rect.Left, rect.Top, rect.Right, rect.Bottom};
+                        const int expectedMeasured = ::DrawTextExA(system.DC(), buffer.data(), static_cast<int>(buffer.size()),
+                                                                   &m, flags | ExternalLeading | CalcRect, nullptr);
+                        EXPECT_EQ(drawnHeight, expectedDrawn);
+                        EXPECT_EQ(measuredHeight, expectedMeasured);
+                        EXPECT_EQ(measured, (TRect{m.left, m.top, m.right, m.bottom}));
+                        int differing = 0;
+                        for (int y = 0; y < 50; ++y)
+                            for (int x = 0; x < 160; ++x) {
+                                const TRgb a = mine.At(x, y), b = system.At(x, y);
+                                differing += (a.R != b.R || a.G != b.G || a.B != b.B) ? 1 : 0;
+                            }
+                        EXPECT_EQ(differing, 0);
+                    }
 }
 
 TEST_F(GdiCanvas, SixtyFourGradientStripsCoverAHundredPixelsExactly)
