@@ -1,66 +1,16 @@
 #include "markup/MarkupPictures.h"
 
 #include "markup/GifFrames.h"
+#include "markup/MarkupValues.h"
 
 #include "base/Convert.h"
 #include "base/Exception.h"
 #include "base/Strings.h"
 
-#include <cctype>
 #include <iterator>
-#include <limits>
+#include <optional>
 
 namespace {
-
-// The platform's integer conversion as far as a picture source needs it: leading blanks,
-// an optional sign, "$" or "0x" for hexadecimal, reading up to the first character that is
-// not a digit. `end` receives the offset after the number, `digits` whether any was read.
-long long ReadInteger(const std::string& text, std::size_t& end, bool& digits)
-{
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    int base = 10;
-    if (i < text.size() && text[i] == '$') {
-        base = 16;
-        ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-        base = 16;
-        i += 2;
-    }
-    long long value = 0;
-    digits = false;
-    for (; i < text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        int digit;
-        if (std::isdigit(c))
-            digit = c - '0';
-        else if (base == 16 && std::isxdigit(c))
-            digit = std::toupper(c) - 'A' + 10;
-        else
-            break;
-        digits = true;
-        if (value <= std::numeric_limits<std::int32_t>::max() + 1LL)  // further digits only overflow
-            value = value * base + digit;
-    }
-    end = i;
-    return negative ? -value : value;
-}
-
-int LeadingInteger(const std::string& text)
-{
-    std::size_t end = 0;
-    bool digits = false;
-    const long long value = ReadInteger(text, end, digits);
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-        return 0;
-    return static_cast<int>(value);
-}
 
 // Hundredths of a millimetre to pixels at ppi, rounded.
 int HimetricToPixels(int himetric, int ppi)
