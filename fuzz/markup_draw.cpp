@@ -6,17 +6,21 @@
 #include "markup/TestCanvas.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
 namespace {
 
-void Check(bool condition)
+void Check(bool condition, const char* what)
 {
-    if (!condition)
+    if (!condition) {
+        std::fprintf(stderr, "failed: %s\n", what);
         std::abort();
+    }
 }
+#define CHECK(condition) Check(condition, #condition)
 
 // Pictures named "FILE://..." decode to 8 x 8 pixels unless the name has a "0" in it; no
 // file is ever read.
@@ -63,7 +67,7 @@ public:
     int Count() const override { return 4; }
     int Width() const override { return 16; }
     int Height() const override { return 12; }
-    void Draw(TCanvas&, int, int, int index) const override { Check(index >= 0 && index < 4); }
+    void Draw(TCanvas&, int, int, int index) const override { CHECK(index >= 0 && index < 4); }
 };
 
 const TTinyDecoder decoder;
@@ -105,14 +109,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TMarkupExtent extent = DrawMarkup(canvas, text, area, withImages ? &images : nullptr, nullptr, &cache,
                                             clGrayText, 1, RGBColor(0, 0, 255), wordWrap, measureOnly);
 
-    Check(canvas.Font() == base);
-    Check(canvas.BrushColor() == RGBColor(10, 20, 30));
-    Check(canvas.ClipDepth() == 0);
-    Check(extent.Width >= 0);
-    Check(extent.Height >= 2);
+    CHECK(canvas.Font() == base);
+    CHECK(canvas.BrushColor() == RGBColor(10, 20, 30));
+    CHECK(canvas.ClipDepth() == 0);
+    CHECK(extent.Width >= 0);
+    CHECK(extent.Height >= 2);
     if (measureOnly)
         for (const TCanvasOp& op : canvas.Ops)
-            Check(op.Kind != TCanvasOp::kText && op.Kind != TCanvasOp::kRect && op.Kind != TCanvasOp::kLine &&
+            CHECK(op.Kind != TCanvasOp::kText && op.Kind != TCanvasOp::kRect && op.Kind != TCanvasOp::kLine &&
                   op.Kind != TCanvasOp::kPicture);
     return 0;
 }

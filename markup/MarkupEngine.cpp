@@ -110,7 +110,9 @@ public:
     void Run(std::string& markup);
 
 private:
-    void TextRun(std::string& markup, std::size_t n);
+    std::size_t WordsLength(const std::string& markup, std::size_t run) const;
+    static std::size_t LastWordLength(const std::string& markup, std::size_t words);
+    void TextRun(std::string& markup, std::size_t n, std::size_t lastWordAt);
     void DrawRun(const std::string& decoded);
     int MeasureRun(const std::string& decoded);
 
@@ -140,8 +142,11 @@ void TLineRunner::Run(std::string& markup)
 
     while (!markup.empty() && !pass_.LineEnd && !pass_.Stop) {
         const auto n = RunLength(markup, call_.WordWrap);
-        if (n > 0)
-            TextRun(markup, n);
+        const auto words = pass_.Drawing ? WordsLength(markup, n) : n;
+        if (words > n)
+            TextRun(markup, words, words - LastWordLength(markup, words));
+        else if (n > 0)
+            TextRun(markup, n, 0);
 
         if (markup.size() <= 2 && StartsWith(markup, "<"))
             markup.clear();
@@ -166,7 +171,33 @@ void TLineRunner::Run(std::string& markup)
         call_.ResultWidth = pass_.LineWidth + 2;
 }
 
-void TLineRunner::TextRun(std::string& markup, std::size_t n)
+// In the drawing pass the words up to the next tag are drawn with one call: the line source
+// holds only what the measuring pass placed on this line, and drawing the words one by one
+// would put every glyph exactly where drawing them together does. Not so for a wave, which
+// starts afresh under each run, nor for tabs, which are expanded from the start of a run.
+std::size_t TLineRunner::WordsLength(const std::string& markup, std::size_t run) const
+{
+    if (!call_.WordWrap || call_.ErrorWave || run == 0 || markup[run - 1] != ' ')
+        return run;
+    const auto tag = markup.find('<', run);
+    const auto end = tag == std::string::npos ? markup.size() : tag;
+    if (markup.find('\t') < end)
+        return run;
+    return end;
+}
+
+// Length of the last run that the words would have been cut into.
+std::size_t TLineRunner::LastWordLength(const std::string& markup, std::size_t words)
+{
+    if (words < 2)
+        return words;
+    const auto space = markup.rfind(' ', words - 2);
+    return space == std::string::npos ? words : words - space - 1;
+}
+
+// lastWordAt: where, within the run, the last of the words it joins begins (0 for a run of
+// one word); the trailing space is that word's.
+void TLineRunner::TextRun(std::string& markup, std::size_t n, std::size_t lastWordAt)
 {
     const std::string decoded = DecodeRun(markup.substr(0, n));
 
@@ -202,7 +233,13 @@ void TLineRunner::TextRun(std::string& markup, std::size_t n)
     if (fits || !call_.WordWrap) {
         pass_.LineSource += markup.substr(0, n);
         markup.erase(0, n);
-        pass_.TrailingSpace = decoded.size() >= n && decoded[n - 1] == ' ' ? call_.SpaceWidth() : 0;
+        if (lastWordAt == 0) {
+            pass_.TrailingSpace = decoded.size() >= n && decoded[n - 1] == ' ' ? call_.SpaceWidth() : 0;
+        } else {
+            const std::string lastRaw = pass_.LineSource.substr(pass_.LineSource.size() - (n - lastWordAt));
+            const std::string last = DecodeRun(lastRaw);
+            pass_.TrailingSpace = last.size() >= lastRaw.size() && last.back() == ' ' ? call_.SpaceWidth() : 0;
+        }
     } else {
         pass_.LineEnd = true;
         pass_.LineWidth -= w;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstdint>
 
 namespace {
@@ -13,7 +14,7 @@ int ClampToInt(std::int64_t value)
 
 int CharWidth(const TFontDesc& font)
 {
-    return std::max(1, font.Size / 2) + ((font.Style & fsBold) ? 1 : 0);
+    return std::max(1, std::abs(font.Size) / 2) + ((font.Style & fsBold) ? 1 : 0);
 }
 
 // What the platform shows of a text with prefix handling: "&&" is "&", "&x" is "x".
@@ -122,7 +123,7 @@ int TTestCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags)
 
 int TTestCanvas::TextHeight(const std::string&)
 {
-    return ClampToInt(std::int64_t{font_.Size} * 2);
+    return ClampToInt(std::abs(std::int64_t{font_.Size}) * 2);
 }
 
 int TTestCanvas::TextWidth(const std::string& text)

@@ -2,9 +2,9 @@
 // checked to the pixel without fonts.
 //
 // Metrics:
-//   - every character is max(1, Size / 2) pixels wide, one pixel more in a bold font
+//   - every character is max(1, |Size| / 2) pixels wide, one pixel more in a bold font
 //     (so 5 px at size 10, 6 px bold); with TextFlags::ExpandTabs a tab is 8 characters;
-//   - every text, the empty one included, is 2 * Size pixels high (20 px at size 10);
+//   - every text, the empty one included, is 2 * |Size| pixels high (20 px at size 10);
 //   - without TextFlags::NoPrefix, "&&" shows as "&", "&x" as "x" and a last lone "&"
 //     shows nothing;
 //   - with TextFlags::EndEllipsis, a text wider than its rectangle is cut from the end

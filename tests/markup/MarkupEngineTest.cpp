@@ -55,11 +55,11 @@ TEST_P(ShownTextTest, ShowsRunsAsThePlatformDrawsThem)
 INSTANTIATE_TEST_SUITE_P(
     Cases, ShownTextTest,
     testing::Values(TShownCase{"a&amp;b", "a&b", false},
-                    TShownCase{"a &amp; b", "a |& |b", false},
-                    TShownCase{"a&amp;b & c", "a&&b |& |c", true},  // space-ampersand-space anywhere
+                    TShownCase{"a &amp; b", "a & b", false},
+                    TShownCase{"a&amp;b & c", "a&&b & c", true},  // space-ampersand-space anywhere
                     TShownCase{"&File", "File", false},          // the prefix underlines the letter
                     TShownCase{"&lt;b&gt;", "<b>", false},
-                    TShownCase{"x &LT; &NBSP; & y", "x |&LT; |&NBSP; |& |y", true},  // capitals stay as typed
+                    TShownCase{"x &LT; &NBSP; & y", "x &LT; &NBSP; & y", true},  // capitals stay as typed
                     TShownCase{"a&nbsp;b", "a b", false},
                     TShownCase{"ab<x>cd", "ab|cd", false},     // an unknown tag disappears
                     TShownCase{"ab<cd", "ab", false},          // "<" without ">" drops the rest
@@ -122,7 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
         // space counts neither in the line width (25) nor in the result (25 + 2).
         TWrapCase{"TwoWordsBreak", "Hello world", 50, {"Hello @1,0", "world@1,20"}, {27, 42}},
         // A word at least as wide as the line stays after the runs before it, overflowing.
-        TWrapCase{"WideWordNeverMoved", "ab Extraordinary", 30, {"ab @1,0", "Extraordinary@16,0"}, {82, 22}},
+        TWrapCase{"WideWordNeverMoved", "ab Extraordinary", 30, {"ab Extraordinary@1,0"}, {82, 22}},
+        TWrapCase{"WideWordAfterATag", "ab<B> Extraordinary", 30, {"ab@1,0", " Extraordinary@11,0"}, {96, 22}},
         // Line width 20: "cd" breaks at the space before it; "ef" would overflow the
         // second line but is glued to "cd" by the tags.
         TWrapCase{"TagSplitWordNotBroken", "ab <B>cd</B>ef", 21, {"ab @1,0", "cd@1,20", "ef@13,20"}, {24, 42}},
@@ -218,6 +219,9 @@ INSTANTIATE_TEST_SUITE_P(
         TLayoutCase{"AlignmentStaysForLaterLines", "<P align=\"center\">ab<BR>abcd<BR><P align=\"left\">x",
                     {"ab@46,0", "abcd@41,20", "x@1,40"}},
         TLayoutCase{"ParagraphTagStartsNoLine", "ab<P align=\"right\">cd", {"ab@81,0", "cd@91,0"}},
+        TLayoutCase{"WordsBetweenTagsDrawnTogether", "ab cd<B>ef gh", {"ab cd@1,0", "ef gh@26,0"}},
+        TLayoutCase{"WordsUnderAWaveDrawnApart", "<E>ab cd", {"ab @1,0", "cd@16,0"}},
+        TLayoutCase{"WordsWithATabDrawnApart", "a b\tc", {"a @1,0", "b\tc@11,0"}},
         TLayoutCase{"LineEndingTags", "a<BR>b</LI>c</P>d<HR>e<UL>f",
                     {"a@1,0", "b@1,20", "c@1,40", "d@1,60", "e@1,80", "f@1,100"}},
         TLayoutCase{"Indent", "<P indent=\"7\">ab<BR>cd", {"ab@8,0", "cd@8,20"}},
