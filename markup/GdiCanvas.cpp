@@ -1,6 +1,7 @@
 #include "markup/GdiCanvas.h"
 
 #include "markup/MarkupPictures.h"
+#include "markup/Win32PicturePlatform.h"
 
 COLORREF GdiColor(TColor color)
 {
@@ -11,6 +12,9 @@ COLORREF GdiColor(TColor color)
 
 TGdiCanvas::TGdiCanvas(HDC dc) : dc_(dc)
 {
+    // Pictures of captions painted here decode and load through the system.
+    static const bool platformInstalled = (UseWin32PicturePlatform(), true);
+    (void)platformInstalled;
     ppiX_ = ::GetDeviceCaps(dc_, LOGPIXELSX);
     ppiY_ = ::GetDeviceCaps(dc_, LOGPIXELSY);
     entryTextColor_ = ::GetTextColor(dc_);
@@ -18,7 +22,11 @@ TGdiCanvas::TGdiCanvas(HDC dc) : dc_(dc)
     entryBkMode_ = ::GetBkMode(dc_);
     entryDCPenColor_ = ::GetDCPenColor(dc_);
     entryDCBrushColor_ = ::GetDCBrushColor(dc_);
-    font_handle_ = TSharedFonts::Instance().Get(font_, ppiY_, ownFonts_);
+    shareMeasures_ = ::GetMapMode(dc_) == MM_TEXT && ::GetGraphicsMode(dc_) == GM_COMPATIBLE &&
+                     ::GetTextCharacterExtra(dc_) == 0;
+    const TSharedFonts::TFound found = TSharedFonts::Instance().Get(font_, ppiY_, ownFonts_);
+    font_handle_ = found.Font;
+    fontMeasures_ = found.Measures;
     SetBrushStyle(brushStyle_);
     textColor_ = GdiColor(font_.Color);
     ::SetTextColor(dc_, textColor_);
@@ -78,8 +86,11 @@ void TGdiCanvas::SetFont(const TFontDesc& font)
             Select(fontSlot_, font_handle_);
         rotatedFont_.reset();
     }
-    if (font.Name != font_.Name || font.Size != font_.Size || font.Style != font_.Style)
-        font_handle_ = TSharedFonts::Instance().Get(font, ppiY_, ownFonts_);
+    if (font.Name != font_.Name || font.Size != font_.Size || font.Style != font_.Style) {
+        const TSharedFonts::TFound found = TSharedFonts::Instance().Get(font, ppiY_, ownFonts_);
+        font_handle_ = found.Font;
+        fontMeasures_ = found.Measures;
+    }
     font_ = font;
     const COLORREF color = GdiColor(font_.Color);
     if (color != textColor_) {
@@ -198,16 +209,13 @@ bool IsPlainLine(const std::string& text, unsigned flags)
 
 }  // namespace
 
-const TGdiCanvas::TLineMetrics& TGdiCanvas::Metrics()
+TFontMeasures& TGdiCanvas::Measures()
 {
-    // Only called without a turned font, so the font in force is one that lives as long as
-    // the canvas and its handle cannot be taken by another font meanwhile.
-    if (auto found = metrics_.find(font_handle_); found != metrics_.end())
-        return found->second;
-    UseFont();
-    TEXTMETRICA tm{};
-    ::GetTextMetricsA(dc_, &tm);
-    return metrics_[font_handle_] = TLineMetrics{tm.tmHeight, tm.tmExternalLeading};
+    // Never asked with a turned font, so the font in force lives at least as long as the
+    // canvas and its handle cannot pass to another font meanwhile.
+    if (fontMeasures_ && shareMeasures_)
+        return *fontMeasures_;
+    return ownMeasures_[font_handle_];
 }
 
 // DrawTextEx's own layout of a plain line: the text at the left edge, on the top or the
@@ -216,9 +224,18 @@ const TGdiCanvas::TLineMetrics& TGdiCanvas::Metrics()
 // processing for every run of a caption.
 int TGdiCanvas::PlainLine(const std::string& text, TRect& rect, unsigned flags)
 {
-    const TLineMetrics metrics = Metrics();
-    const int lineHeight = metrics.Height + ((flags & TextFlags::ExternalLeading) ? metrics.ExternalLeading : 0);
-    const int y = (flags & TextFlags::Bottom) ? rect.Bottom - metrics.Height : rect.Top;
+    TFontMeasures& measures = Measures();
+    if (!measures.HasLine) {
+        UseFont();
+        TEXTMETRICA tm{};
+        ::GetTextMetricsA(dc_, &tm);
+        measures.LineHeight = tm.tmHeight;
+        measures.ExternalLeading = tm.tmExternalLeading;
+        measures.HasLine = true;
+    }
+    const int lineHeight =
+        measures.LineHeight + ((flags & TextFlags::ExternalLeading) ? measures.ExternalLeading : 0);
+    const int y = (flags & TextFlags::Bottom) ? rect.Bottom - measures.LineHeight : rect.Top;
     if (flags & TextFlags::CalcRect) {
         rect.Right = rect.Left + TextWidth(text);
         rect.Bottom = y + lineHeight;
@@ -272,31 +289,34 @@ int TGdiCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags)
 int TGdiCanvas::TextHeight(const std::string& text)
 {
     // A line's height does not depend on its characters: measured once per font.
-    const bool remember = !rotatedFont_ && !text.empty();
-    if (remember) {
-        if (auto found = heights_.find(font_handle_); found != heights_.end())
-            return found->second;
-    }
+    TFontMeasures* measures = !rotatedFont_ && !text.empty() ? &Measures() : nullptr;
+    if (measures && measures->HasTextHeight)
+        return measures->TextHeight;
     UseFont();
     SIZE size{};
     ::GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
-    if (remember)
-        heights_[font_handle_] = size.cy;
+    if (measures) {
+        measures->TextHeight = size.cy;
+        measures->HasTextHeight = true;
+    }
     return size.cy;
 }
 
 int TGdiCanvas::TextWidth(const std::string& text)
 {
-    const bool remember = !rotatedFont_;
-    if (remember) {
-        if (auto found = widths_.find({font_handle_, text}); found != widths_.end())
+    TFontMeasures* measures = !rotatedFont_ ? &Measures() : nullptr;
+    if (measures) {
+        if (auto found = measures->Widths.find(text); found != measures->Widths.end())
             return found->second;
     }
     UseFont();
     SIZE size{};
     ::GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
-    if (remember)
-        widths_[{font_handle_, text}] = size.cx;
+    if (measures) {
+        if (measures->Widths.size() >= TFontMeasures::WidthLimit)
+            measures->Widths.clear();
+        measures->Widths.emplace(text, size.cx);
+    }
     return size.cx;
 }
 

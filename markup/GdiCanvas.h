@@ -80,10 +80,6 @@ private:
         HGDIOBJ Entry = nullptr;
         bool Taken = false;
     };
-    struct TLineMetrics {
-        int Height;
-        int ExternalLeading;
-    };
     // A measured text: its rectangle's edges relative to the rectangle given, and the height
     // the call returned.
     struct TExtent {
@@ -97,7 +93,7 @@ private:
     void UseFont();
     void UsePen();
     void UseBrush();
-    const TLineMetrics& Metrics();
+    TFontMeasures& Measures();  // of the font in force, which must not be turned
     int PlainLine(const std::string& text, TRect& rect, unsigned flags);
     int Text(const std::string& text, TRect& rect, unsigned flags, bool ex);
 
@@ -107,6 +103,7 @@ private:
 
     TFontDesc font_;
     HFONT font_handle_ = nullptr;        // shared, or one of ownFonts_
+    TFontMeasures* fontMeasures_ = nullptr;  // of a shared font; null for one of ownFonts_
     TGdiObject<HFONT> rotatedFont_;      // in force while a turned font is selected
     TSharedFonts::TOwnFonts ownFonts_;   // fonts past the shared limit
     COLORREF textColor_ = CLR_INVALID;
@@ -127,11 +124,11 @@ private:
     COLORREF entryDCPenColor_;
     COLORREF entryDCBrushColor_;
 
-    // Measurements in this canvas's fonts (not in turned fonts). Text metrics depend only
-    // on the font and the text, so a caption measured and then drawn is measured once.
-    std::map<HFONT, TLineMetrics> metrics_;
-    std::map<HFONT, int> heights_;
-    std::map<std::pair<HFONT, std::string>, int> widths_;
+    // Measurements of fonts (never of turned fonts): kept with a shared font for every
+    // canvas when the DC does not scale text, otherwise for this canvas alone. So a caption
+    // measured and then drawn, and painted again, is measured once.
+    bool shareMeasures_ = false;
+    std::map<HFONT, TFontMeasures> ownMeasures_;
     std::map<TExtentKey, TExtent> extents_;
 
     // Clip regions in force before each ClipToRect (null: no clip).

@@ -25,25 +25,25 @@ TSharedFonts& TSharedFonts::Instance()
     return fonts;
 }
 
-HFONT TSharedFonts::Get(const TFontDesc& font, int pixelsPerInch, TOwnFonts& overflow)
+TSharedFonts::TFound TSharedFonts::Get(const TFontDesc& font, int pixelsPerInch, TOwnFonts& overflow)
 {
     TKey key{font.Name, font.Size, font.Style, pixelsPerInch};
     if (auto found = fonts_.find(key); found != fonts_.end())
-        return found->second.Font.get();
+        return {found->second.Font.get(), &found->second.Measures};
     if (auto found = overflow.find(key); found != overflow.end())
-        return found->second.get();
+        return {found->second.get(), nullptr};
     const LOGFONTA description = LogicalFont(font, pixelsPerInch);
     TGdiObject<HFONT> made(::CreateFontIndirectA(&description));
     if (!made)
-        return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));  // a stock font, never deleted
+        return {static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)), nullptr};  // stock, never deleted
     HFONT handle = made.get();
     if (fonts_.size() >= Limit) {
         overflow.emplace(std::move(key), std::move(made));
-        return handle;
+        return {handle, nullptr};
     }
-    THeldFont held{std::move(made), TMemoryDC(::CreateCompatibleDC(nullptr))};
+    THeldFont held{std::move(made), TMemoryDC(::CreateCompatibleDC(nullptr)), {}};
     if (held.Holder)
         ::SelectObject(held.Holder.get(), handle);  // never deselected: the DC goes before the font
-    fonts_.emplace(std::move(key), std::move(held));
-    return handle;
+    auto placed = fonts_.emplace(std::move(key), std::move(held)).first;
+    return {handle, &placed->second.Measures};
 }

@@ -11,6 +11,18 @@
 #include <string>
 #include <tuple>
 
+// What has been measured of a font: its line metrics, the height and the widths of texts.
+// Text metrics depend only on the font and the text (on devices without scaling).
+struct TFontMeasures {
+    static constexpr std::size_t WidthLimit = 512;  // texts remembered before starting afresh
+    bool HasLine = false;
+    int LineHeight = 0;       // tmHeight
+    int ExternalLeading = 0;  // tmExternalLeading
+    bool HasTextHeight = false;
+    int TextHeight = 0;       // of any text that is not empty
+    std::map<std::string, int> Widths;
+};
+
 // The logical font of a description at a resolution (pixels per inch).
 LOGFONTA LogicalFont(const TFontDesc& font, int pixelsPerInch);
 
@@ -23,9 +35,13 @@ public:
     using TKey = std::tuple<std::string, int, TFontStyles, int>;
     using TOwnFonts = std::map<TKey, TGdiObject<HFONT>>;
 
+    struct TFound {
+        HFONT Font;                // never null: a stock font when the system cannot make it
+        TFontMeasures* Measures;   // of a shared font; null for fonts in the caller's store
+    };
+
     static TSharedFonts& Instance();
-    // Never null: a stock font when the system cannot make the font.
-    HFONT Get(const TFontDesc& font, int pixelsPerInch, TOwnFonts& overflow);
+    TFound Get(const TFontDesc& font, int pixelsPerInch, TOwnFonts& overflow);
 
 private:
     // Each shared font stays selected into a memory DC of its own, so the system keeps it
@@ -34,6 +50,7 @@ private:
     struct THeldFont {
         TGdiObject<HFONT> Font;
         TMemoryDC Holder;
+        TFontMeasures Measures;
     };
     std::map<TKey, THeldFont> fonts_;
 };

@@ -4,8 +4,8 @@
 
 #include "markup/PicturePlatform.h"
 
-// Installs the Win32 services as the ones in force. Call once at start-up, before the
-// first caption is painted.
+// Installs the Win32 services as the ones in force. The GDI canvas does so when the first
+// one is made; call it earlier when pictures are loaded before anything is painted.
 void UseWin32PicturePlatform();
 
 class TWin32PictureFiles : public TPictureFiles {

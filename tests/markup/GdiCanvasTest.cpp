@@ -147,6 +147,29 @@ TEST_F(GdiCanvas, LinesComeOutAsDrawTextExLaysThemOut)
                     }
 }
 
+TEST_F(GdiCanvas, TurnedFontDrawsUpwardsUntilTurnedBack)
+{
+    TBitmapSurface turned(200, 200), plain(200, 200);
+    for (TBitmapSurface* surface : {&turned, &plain}) {
+        TGdiCanvas canvas(surface->DC());
+        canvas.SetFont(TFontDesc{"Arial", 12, 0, clBlack});
+        if (surface == &turned)
+            canvas.SelectRotatedFont(900);
+        TRect rect{20, 20, 180, 180};
+        canvas.DrawTextEx("Outlook", rect, TextFlags::Bottom | TextFlags::SingleLine);
+        canvas.RestoreUnrotatedFont();
+        TRect after{20, 20, 180, 180};
+        canvas.SetFontColor(RGBColor(255, 0, 0));
+        canvas.DrawTextEx("Mail", after, TextFlags::SingleLine);
+    }
+    const RECT up = turned.BoundsOf(IsDark);
+    const RECT across = plain.BoundsOf(IsDark);
+    EXPECT_GT(up.bottom - up.top, up.right - up.left);
+    EXPECT_GT(across.right - across.left, across.bottom - across.top);
+    const RECT red = turned.BoundsOf(IsReddish);  // drawn after turning back: across again
+    EXPECT_GT(red.right - red.left, red.bottom - red.top);
+}
+
 TEST_F(GdiCanvas, SixtyFourGradientStripsCoverAHundredPixelsExactly)
 {
     TBitmapSurface surface(110, 10);
