@@ -122,6 +122,26 @@ TEST_F(GdiPictures, AnimatedGifShowsItsFirstFrameAtItsOffsetAndTakesTheScreenSiz
     EXPECT_GE(extent.Width, 20 + 2);
 }
 
+TEST_F(GdiPictures, SelectedGifFrameDecodesThatFrameAtItsOffset)
+{
+    TMarkupPicture picture;
+    picture.LoadFromFile(fixtures + "animated.gif");
+    picture.SetFrame(2);
+    EXPECT_EQ(picture.FrameOffset(), (TPoint{12, 2}));
+    EXPECT_EQ(picture.Width(), 20);  // still the logical screen
+    TBitmapSurface surface(100, 50);
+    {
+        TGdiCanvas canvas(surface.DC());
+        canvas.Draw(30 + picture.FrameOffset().X, 10 + picture.FrameOffset().Y, picture);
+    }
+    const RECT blue = surface.BoundsOf(IsBluish);
+    EXPECT_EQ(blue.left, 42);
+    EXPECT_EQ(blue.top, 12);
+    EXPECT_EQ(Width(blue), 4);
+    EXPECT_EQ(Height(blue), 4);
+    EXPECT_EQ(surface.Count(IsReddish), 0);
+}
+
 TEST_F(GdiPictures, ResourcePictureLoadsAndAnUndecodableOneReportsOnce)
 {
     TMarkupPictureCache cache;
