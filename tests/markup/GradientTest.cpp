@@ -82,4 +82,14 @@ TEST(Gradient, ZeroStepsFillOnceAndABorderIsDrawnWithAClearBrush)
     EXPECT_TRUE(rects[1].BrushClear);
 }
 
+TEST(Gradient, StripOffsetsWrapAtSixteenBits)
+{
+    TTestCanvas canvas;
+    DrawGradient(canvas, clBlack, clWhite, clNone, 2, TRect{10, 0, 140010, 5}, true);
+    const std::vector<TCanvasOp> strips = Rects(canvas);
+    ASSERT_EQ(strips.size(), 2u);
+    EXPECT_EQ(strips[1].Rect.Left, 10 + (70000 - 65536));
+    EXPECT_EQ(strips[1].Rect.Right, 10 + (70000 - 65536) + 70001);
+}
+
 }  // namespace
