@@ -142,6 +142,25 @@ TEST_F(GdiPictures, SelectedGifFrameDecodesThatFrameAtItsOffset)
     EXPECT_EQ(surface.Count(IsReddish), 0);
 }
 
+TEST_F(GdiPictures, PageBackgroundPictureIsTiledWithinTheBounds)
+{
+    // 12 x 8 tiles, red left half and blue right half, over bounds of 160 x 80.
+    TBitmapSurface surface(200, 100);
+    TMarkupPictureCache cache;
+    Paint(surface, "<BODY background=\"FILE://" + fixtures + "picture.bmp\">", cache);
+    const RECT ink = surface.BoundsOf(IsNotWhite);
+    EXPECT_EQ(ink.left, bounds.Left);
+    EXPECT_EQ(ink.top, bounds.Top);
+    EXPECT_EQ(ink.right, bounds.Right);
+    EXPECT_EQ(ink.bottom, bounds.Bottom);
+    for (int y = bounds.Top; y < bounds.Bottom; y += 7)
+        for (int x = bounds.Left; x < bounds.Right; x += 5) {
+            const bool leftHalf = (x - bounds.Left) % 12 < 6;
+            const TRgb c = surface.At(x, y);
+            EXPECT_TRUE(leftHalf ? IsReddish(c) : IsBluish(c)) << x << "," << y;
+        }
+}
+
 TEST_F(GdiPictures, ResourcePictureLoadsAndAnUndecodableOneReportsOnce)
 {
     TMarkupPictureCache cache;
