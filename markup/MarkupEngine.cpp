@@ -112,7 +112,8 @@ public:
 private:
     std::size_t WordsLength(const std::string& markup, std::size_t run) const;
     static std::size_t LastWordLength(const std::string& markup, std::size_t words);
-    void TextRun(std::string& markup, std::size_t n, std::size_t lastWordAt);
+    int Avail() const;
+    void TextRun(std::string& markup, std::size_t n, std::size_t lastWordAt, int measured);
     void DrawRun(const std::string& decoded);
     int MeasureRun(const std::string& decoded);
 
@@ -142,11 +143,21 @@ void TLineRunner::Run(std::string& markup)
 
     while (!markup.empty() && !pass_.LineEnd && !pass_.Stop) {
         const auto n = RunLength(markup, call_.WordWrap);
-        const auto words = pass_.Drawing ? WordsLength(markup, n) : n;
+        auto words = WordsLength(markup, n);
+        int wordsWidth = -1;
+        if (words > n && !pass_.Drawing && !call_.Hidden) {
+            // Measuring: the words go in together only when all of them fit, which is
+            // when taking them one by one would have placed every one on this line.
+            wordsWidth = MeasureRun(DecodeRun(markup.substr(0, words)));
+            if (pass_.LineWidth + wordsWidth >= Avail()) {
+                words = n;
+                wordsWidth = -1;
+            }
+        }
         if (words > n)
-            TextRun(markup, words, words - LastWordLength(markup, words));
+            TextRun(markup, words, words - LastWordLength(markup, words), wordsWidth);
         else if (n > 0)
-            TextRun(markup, n, 0);
+            TextRun(markup, n, 0, -1);
 
         if (markup.size() <= 2 && StartsWith(markup, "<"))
             markup.clear();
@@ -171,10 +182,11 @@ void TLineRunner::Run(std::string& markup)
         call_.ResultWidth = pass_.LineWidth + 2;
 }
 
-// In the drawing pass the words up to the next tag are drawn with one call: the line source
-// holds only what the measuring pass placed on this line, and drawing the words one by one
-// would put every glyph exactly where drawing them together does. Not so for a wave, which
+// The words up to the next tag are taken as one run where that changes nothing: widths of
+// words add up, so drawing them together puts every glyph where drawing them one by one
+// does, and measuring them together gives the sum of their widths. Not so for a wave, which
 // starts afresh under each run, nor for tabs, which are expanded from the start of a run.
+// (In the drawing pass the line source holds only what the measuring pass placed.)
 std::size_t TLineRunner::WordsLength(const std::string& markup, std::size_t run) const
 {
     if (!call_.WordWrap || call_.ErrorWave || run == 0 || markup[run - 1] != ' ')
@@ -197,7 +209,13 @@ std::size_t TLineRunner::LastWordLength(const std::string& markup, std::size_t w
 
 // lastWordAt: where, within the run, the last of the words it joins begins (0 for a run of
 // one word); the trailing space is that word's.
-void TLineRunner::TextRun(std::string& markup, std::size_t n, std::size_t lastWordAt)
+int TLineRunner::Avail() const
+{
+    return pass_.Line.Right - pass_.Line.Left - call_.CarriedIndent;
+}
+
+// measured: the run's width when the caller has measured it already, else -1.
+void TLineRunner::TextRun(std::string& markup, std::size_t n, std::size_t lastWordAt, int measured)
 {
     const std::string decoded = DecodeRun(markup.substr(0, n));
 
@@ -218,11 +236,11 @@ void TLineRunner::TextRun(std::string& markup, std::size_t n, std::size_t lastWo
     if (pass_.Drawing) {
         DrawRun(decoded);
     } else {
-        w = MeasureRun(decoded);
+        w = measured >= 0 ? measured : MeasureRun(decoded);
         pass_.LineWidth += w;
     }
 
-    const int avail = pass_.Line.Right - pass_.Line.Left - call_.CarriedIndent;
+    const int avail = Avail();
     bool fits = pass_.LineWidth < avail || w >= avail;
     // A word that a tag splits is never broken at the tag.
     if (!fits && !pass_.LineTextEmpty && pass_.LineTextLast != ' ')

@@ -130,7 +130,10 @@ INSTANTIATE_TEST_SUITE_P(
         // The run "a&nbsp;b " decodes to fewer characters than it was cut with, so its
         // trailing space counts in the width.
         TWrapCase{"NbspNeverBreaks", "a&nbsp;b a", 10, {"a b @1,0", "a@1,20"}, {22, 42}},
-        TWrapCase{"BreakAfterSpaceRun", "a b", 10, {"a @1,0", "b@1,20"}, {7, 42}}),
+        TWrapCase{"BreakAfterSpaceRun", "a b", 10, {"a @1,0", "b@1,20"}, {7, 42}},
+        // "ab cd" is 25 wide: a line of 25 does not take it, a line of 26 does.
+        TWrapCase{"WordsThatJustFillTheLineBreak", "ab cd", 26, {"ab @1,0", "cd@1,20"}, {12, 42}},
+        TWrapCase{"WordsNarrowerThanTheLineStay", "ab cd", 27, {"ab cd@1,0"}, {27, 22}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MarkupEngine, WithoutWordWrapRunsAreCutWithAnEllipsis)
