@@ -207,14 +207,14 @@ std::size_t TLineRunner::LastWordLength(const std::string& markup, std::size_t w
     return space == std::string::npos ? words : words - space - 1;
 }
 
-// lastWordAt: where, within the run, the last of the words it joins begins (0 for a run of
-// one word); the trailing space is that word's.
 int TLineRunner::Avail() const
 {
     return pass_.Line.Right - pass_.Line.Left - call_.CarriedIndent;
 }
 
-// measured: the run's width when the caller has measured it already, else -1.
+// lastWordAt: where, within the run, the last of the words it joins begins (0 for a run of
+// one word); the trailing space is that word's. measured: the run's width when the caller
+// has measured it already, else -1.
 void TLineRunner::TextRun(std::string& markup, std::size_t n, std::size_t lastWordAt, int measured)
 {
     const std::string decoded = DecodeRun(markup.substr(0, n));
