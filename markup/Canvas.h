@@ -100,12 +100,12 @@ public:
     virtual void SetBrushStyle(TBrushStyle style) = 0;
     virtual void SetBkMode(TBkMode mode) = 0;
 
-    // Text in the current font colour. DrawTextEx draws (or, with TextFlags::CalcRect,
+    // Text in the current font colour. DrawTextRectEx draws (or, with TextFlags::CalcRect,
     // measures: rect.Right and rect.Bottom become left/top plus the text's extent, nothing
-    // is drawn) and returns the text height. DrawText is the same call without margins
+    // is drawn) and returns the text height. DrawTextRect is the same call without margins
     // (used for bullets).
-    virtual int DrawTextEx(const std::string& text, TRect& rect, unsigned flags) = 0;
-    virtual int DrawText(const std::string& text, TRect& rect, unsigned flags) = 0;
+    virtual int DrawTextRectEx(const std::string& text, TRect& rect, unsigned flags) = 0;
+    virtual int DrawTextRect(const std::string& text, TRect& rect, unsigned flags) = 0;
     virtual int TextHeight(const std::string& text) = 0;
     virtual int TextWidth(const std::string& text) = 0;
 

@@ -276,12 +276,12 @@ int TGdiCanvas::Text(const std::string& text, TRect& rect, unsigned flags, bool 
     return height;
 }
 
-int TGdiCanvas::DrawTextEx(const std::string& text, TRect& rect, unsigned flags)
+int TGdiCanvas::DrawTextRectEx(const std::string& text, TRect& rect, unsigned flags)
 {
     return Text(text, rect, flags, true);
 }
 
-int TGdiCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags)
+int TGdiCanvas::DrawTextRect(const std::string& text, TRect& rect, unsigned flags)
 {
     return Text(text, rect, flags, false);
 }

@@ -11,9 +11,6 @@
 #include "ui/Handles.h"
 
 #include <windows.h>
-// The canvas methods share these names; this file and its users call the A functions.
-#undef DrawText
-#undef DrawTextEx
 
 #include <map>
 #include <string>
@@ -47,8 +44,8 @@ public:
     void SetBrushStyle(TBrushStyle style) override;
     void SetBkMode(TBkMode mode) override;
 
-    int DrawTextEx(const std::string& text, TRect& rect, unsigned flags) override;
-    int DrawText(const std::string& text, TRect& rect, unsigned flags) override;
+    int DrawTextRectEx(const std::string& text, TRect& rect, unsigned flags) override;
+    int DrawTextRect(const std::string& text, TRect& rect, unsigned flags) override;
     int TextHeight(const std::string& text) override;
     int TextWidth(const std::string& text) override;
 

@@ -279,13 +279,13 @@ void TLineRunner::DrawRun(const std::string& decoded)
         canvas_.SetFontColor(call_.ShadowColor);
         TRect shadow{rect.Left + call_.ShadowOffset, rect.Top + call_.ShadowOffset,
                      rect.Right + call_.ShadowOffset, rect.Bottom + call_.ShadowOffset};
-        canvas_.DrawTextEx(decoded, shadow, drawFlags);
+        canvas_.DrawTextRectEx(decoded, shadow, drawFlags);
         canvas_.SetFontColor(color);
     }
     TRect drawn = rect;
-    canvas_.DrawTextEx(decoded, drawn, drawFlags);
+    canvas_.DrawTextRectEx(decoded, drawn, drawFlags);
     TRect measured = rect;
-    canvas_.DrawTextEx(decoded, measured, call_.TextFlags | TextFlags::CalcRect);
+    canvas_.DrawTextRectEx(decoded, measured, call_.TextFlags | TextFlags::CalcRect);
     const int right = measured.Right;
     if (call_.ErrorWave)
         DrawErrorWave(canvas_, rect.Left, right, pass_.Line.Bottom);
@@ -295,7 +295,7 @@ void TLineRunner::DrawRun(const std::string& decoded)
 int TLineRunner::MeasureRun(const std::string& decoded)
 {
     TRect measured = pass_.Line;
-    canvas_.DrawTextEx(decoded, measured, call_.TextFlags | TextFlags::CalcRect);
+    canvas_.DrawTextRectEx(decoded, measured, call_.TextFlags | TextFlags::CalcRect);
     return measured.Right - measured.Left;
 }
 

@@ -504,7 +504,7 @@ void TTagHandler::ListItem()
         const std::string name = canvas_.Font().Name;
         canvas_.SetFontName("Symbol");
         TRect rect = pass_.Current;
-        canvas_.DrawText(call_.ListLevel % 2 != 0 ? "\xB7" : "o", rect, 0);
+        canvas_.DrawTextRect(call_.ListLevel % 2 != 0 ? "\xB7" : "o", rect, 0);
         canvas_.SetFontName(name);
     }
     pass_.Current.Left += 12;

@@ -111,12 +111,12 @@ int TTestCanvas::Text(const std::string& text, TRect& rect, unsigned flags, bool
     return height;
 }
 
-int TTestCanvas::DrawTextEx(const std::string& text, TRect& rect, unsigned flags)
+int TTestCanvas::DrawTextRectEx(const std::string& text, TRect& rect, unsigned flags)
 {
     return Text(text, rect, flags, true);
 }
 
-int TTestCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags)
+int TTestCanvas::DrawTextRect(const std::string& text, TRect& rect, unsigned flags)
 {
     return Text(text, rect, flags, false);
 }

@@ -71,8 +71,8 @@ public:
     void SetBkMode(TBkMode mode) override { opaque_ = mode == TBkMode::bkOpaque; }
     bool OpaqueText() const { return opaque_; }
 
-    int DrawTextEx(const std::string& text, TRect& rect, unsigned flags) override;
-    int DrawText(const std::string& text, TRect& rect, unsigned flags) override;
+    int DrawTextRectEx(const std::string& text, TRect& rect, unsigned flags) override;
+    int DrawTextRect(const std::string& text, TRect& rect, unsigned flags) override;
     int TextHeight(const std::string& text) override;
     int TextWidth(const std::string& text) override;
 

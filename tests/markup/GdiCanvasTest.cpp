@@ -82,10 +82,10 @@ TEST_F(GdiCanvas, SolidBrushGivesTextAnOpaqueBackgroundUntilBkModeIsSet)
     canvas.SetFont(TFontDesc{"Tahoma", 10, 0, clBlack});
     canvas.SetBrushColor(RGBColor(0, 0, 255));
     TRect first{0, 0, 120, 20};
-    canvas.DrawTextEx("Mail", first, TextFlags::SingleLine);
+    canvas.DrawTextRectEx("Mail", first, TextFlags::SingleLine);
     canvas.SetBkMode(TBkMode::bkTransparent);
     TRect second{0, 30, 120, 50};
-    canvas.DrawTextEx("Mail", second, TextFlags::SingleLine);
+    canvas.DrawTextRectEx("Mail", second, TextFlags::SingleLine);
     EXPECT_GT(surface.Count([](TRgb c) { return IsBluish(c); }), 20);
     const RECT blue = surface.BoundsOf([](TRgb c) { return IsBluish(c); });
     EXPECT_LT(blue.bottom, 30);  // only the first text has a background
@@ -118,8 +118,8 @@ TEST_F(GdiCanvas, LinesComeOutAsDrawTextExLaysThemOut)
                             TGdiCanvas canvas(mine.DC());
                             canvas.SetFont(font);
                             canvas.SetBrushColor(opaque ? RGBColor(0, 200, 0) : clNone);
-                            drawnHeight = canvas.DrawTextEx(text, drawn, flags);
-                            measuredHeight = canvas.DrawTextEx(text, measured, flags | ExternalLeading | CalcRect);
+                            drawnHeight = canvas.DrawTextRectEx(text, drawn, flags);
+                            measuredHeight = canvas.DrawTextRectEx(text, measured, flags | ExternalLeading | CalcRect);
                         }
                         const LOGFONTA logical = LogicalFont(font, ::GetDeviceCaps(system.DC(), LOGPIXELSY));
                         TGdiObject<HFONT> made(::CreateFontIndirectA(&logical));
@@ -156,11 +156,11 @@ TEST_F(GdiCanvas, TurnedFontDrawsUpwardsUntilTurnedBack)
         if (surface == &turned)
             canvas.SelectRotatedFont(900);
         TRect rect{20, 20, 180, 180};
-        canvas.DrawTextEx("Outlook", rect, TextFlags::Bottom | TextFlags::SingleLine);
+        canvas.DrawTextRectEx("Outlook", rect, TextFlags::Bottom | TextFlags::SingleLine);
         canvas.RestoreUnrotatedFont();
         TRect after{20, 20, 180, 180};
         canvas.SetFontColor(RGBColor(255, 0, 0));
-        canvas.DrawTextEx("Mail", after, TextFlags::SingleLine);
+        canvas.DrawTextRectEx("Mail", after, TextFlags::SingleLine);
     }
     const RECT up = turned.BoundsOf(IsDark);
     const RECT across = plain.BoundsOf(IsDark);
