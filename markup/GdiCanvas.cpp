@@ -3,13 +3,6 @@
 #include "markup/MarkupPictures.h"
 #include "markup/Win32PicturePlatform.h"
 
-COLORREF GdiColor(TColor color)
-{
-    if (IsSystemColor(color))
-        return ::GetSysColor(SystemColorIndex(color));
-    return static_cast<COLORREF>(color) & 0x00FFFFFF;
-}
-
 TGdiCanvas::TGdiCanvas(HDC dc) : dc_(dc)
 {
     // Pictures of captions painted here decode and load through the system.

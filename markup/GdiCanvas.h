@@ -8,6 +8,7 @@
 #include "markup/Canvas.h"
 #include "markup/GdiFonts.h"
 
+#include "ui/Colors.h"
 #include "ui/Handles.h"
 
 #include <windows.h>
@@ -18,8 +19,6 @@
 #include <utility>
 #include <vector>
 
-// A system colour (0xFF000000 + n) as GetSysColor gives it; any other value as RGB.
-COLORREF GdiColor(TColor color);
 
 class TGdiCanvas : public TCanvas {
 public:

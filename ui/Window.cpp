@@ -1,14 +1,8 @@
 #include "ui/Window.h"
 
 #include "ui/Application.h"
+#include "ui/Colors.h"
 #include "ui/Handles.h"
-
-COLORREF ColorToRGB(TColor color)
-{
-    if (IsSystemColor(color))
-        return ::GetSysColor(SystemColorIndex(color));
-    return static_cast<COLORREF>(color) & 0xFFFFFFu;
-}
 
 TWindow::~TWindow()
 {
@@ -63,7 +57,7 @@ bool TWindow::EraseBackground(HDC dc)
         return false;
     RECT client;
     ::GetClientRect(handle_, &client);
-    TGdiObject<HBRUSH> brush(::CreateSolidBrush(ColorToRGB(color_)));
+    TGdiObject<HBRUSH> brush(::CreateSolidBrush(GdiColor(color_)));
     ::FillRect(dc, &client, brush.get());
     return true;
 }

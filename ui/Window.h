@@ -58,6 +58,3 @@ private:
     HWND handle_ = nullptr;
     TColor color_ = clBtnFace;
 };
-
-// The RGB value of a colour, system colours resolved through the platform.
-COLORREF ColorToRGB(TColor color);
