@@ -2,6 +2,8 @@
 
 #include "base/Exception.h"
 
+#include <algorithm>
+
 namespace {
 
 int DigitValue(char c, int base)
@@ -18,14 +20,14 @@ int DigitValue(char c, int base)
 
 }  // namespace
 
-std::optional<std::int32_t> TryStrToInt(std::string_view text)
+TIntegerScan ScanInteger(std::string_view text)
 {
+    TIntegerScan scan;
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
-    bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+        scan.Negative = text[i] == '-';
         ++i;
     }
     int base = 10;
@@ -36,21 +38,27 @@ std::optional<std::int32_t> TryStrToInt(std::string_view text)
         base = 16;
         i += 2;
     }
-    if (i == text.size())
-        return std::nullopt;
-
-    // The magnitude may reach 2^31 for a negative value; anything larger is out of range.
-    const std::int64_t limit = negative ? std::int64_t{1} << 31 : (std::int64_t{1} << 31) - 1;
-    std::int64_t magnitude = 0;
-    for (; i < text.size(); ++i) {
+    constexpr std::int64_t ceiling = std::int64_t{1} << 32;
+    for (; i < text.size(); ++i, ++scan.Digits) {
         const int digit = DigitValue(text[i], base);
         if (digit < 0)
-            return std::nullopt;
-        magnitude = magnitude * base + digit;
-        if (magnitude > limit)
-            return std::nullopt;
+            break;
+        scan.Magnitude = std::min(scan.Magnitude * base + digit, ceiling);
     }
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+    scan.End = i;
+    return scan;
+}
+
+std::optional<std::int32_t> TryStrToInt(std::string_view text)
+{
+    const TIntegerScan scan = ScanInteger(text);
+    if (scan.Digits == 0 || scan.End != text.size())
+        return std::nullopt;
+    // The magnitude may reach 2^31 for a negative value; anything larger is out of range.
+    const std::int64_t limit = scan.Negative ? std::int64_t{1} << 31 : (std::int64_t{1} << 31) - 1;
+    if (scan.Magnitude > limit)
+        return std::nullopt;
+    return static_cast<std::int32_t>(scan.Negative ? -scan.Magnitude : scan.Magnitude);
 }
 
 std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue)

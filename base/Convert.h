@@ -9,6 +9,16 @@
 #include <string>
 #include <string_view>
 
+// What the rules above read of a text: blanks, a sign, "$"/"0x"/"0X", then the digits of
+// that base as far as they go.
+struct TIntegerScan {
+    std::int64_t Magnitude = 0;  // held at 2^32 once larger
+    bool Negative = false;
+    std::size_t Digits = 0;      // digits read
+    std::size_t End = 0;         // offset of the first character not read
+};
+TIntegerScan ScanInteger(std::string_view text);
+
 // The value of text, or nothing when text is not an integer by the rules above.
 std::optional<std::int32_t> TryStrToInt(std::string_view text);
 

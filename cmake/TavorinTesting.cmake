@@ -24,7 +24,7 @@ function(tavorin_core_test name)
   if(WIN32)
     _tavorin_register_program(${name} wine)
   else()
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS native)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES PROPERTIES LABELS native)
   endif()
 endfunction()
 

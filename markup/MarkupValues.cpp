@@ -1,23 +1,14 @@
 #include "markup/MarkupValues.h"
 
+#include "base/Convert.h"
 #include "base/Strings.h"
 #include "markup/ColorNames.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 
 namespace {
-
-int DigitValue(char c, bool hex)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (hex && c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (hex && c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // One pair of a "#RRGGBB" colour: letters count from 'A' as 10, anything else from '0'.
 int ColorPair(const std::string& pair)
@@ -32,36 +23,11 @@ int ColorPair(const std::string& pair)
 
 TLeadingInteger ReadLeadingInteger(const std::string& text)
 {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    bool hex = false;
-    if (i < text.size() && text[i] == '$') {
-        hex = true;
-        ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-        hex = true;
-        i += 2;
-    }
-    std::int64_t value = 0;
-    bool digits = false;
-    for (; i < text.size(); ++i) {
-        const int digit = DigitValue(text[i], hex);
-        if (digit < 0)
-            break;
-        digits = true;
-        value = value * (hex ? 16 : 10) + digit;
-        if (value > INT_MAX)
-            value = INT_MAX;
-    }
+    const TIntegerScan scan = ScanInteger(text);
+    const std::int64_t value = std::min<std::int64_t>(scan.Magnitude, INT_MAX);
     TLeadingInteger result;
-    result.Value = static_cast<int>(negative ? -value : value);
-    result.Valid = digits && i == text.size();
+    result.Value = static_cast<int>(scan.Negative ? -value : value);
+    result.Valid = scan.Digits > 0 && scan.End == text.size();
     return result;
 }
 
