@@ -153,6 +153,11 @@ void TLineRunner::Run(std::string& markup)
                 words = n;
                 wordsWidth = -1;
             }
+        } else if (words > n && pass_.Drawing && pass_.LineWidth >= Avail() && Avail() > 0) {
+            // Drawing: a drawn run adds no width, so either every word fits or the first
+            // one drawn ends the line (tags may have taken the line width past what is
+            // left of an indented or aligned line).
+            words = n;
         }
         if (words > n)
             TextRun(markup, words, words - LastWordLength(markup, words), wordsWidth);

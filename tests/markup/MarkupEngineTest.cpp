@@ -229,6 +229,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {"a@1,0", "b@1,20", "c@1,40", "d@1,60", "e@1,80", "f@1,100"}},
         TLayoutCase{"Indent", "<P indent=\"7\">ab<BR>cd", {"ab@8,0", "cd@8,20"}},
         TLayoutCase{"XPosition", "ab<IND x=\"30\">cd<IND x=\"5\">ef", {"ab@1,0", "cd@30,0", "ef@40,0"}},
+        // Drawn, the indented line has 60 pixels left and the x position already passes
+        // them: the first run is drawn and ends the line, whether or not a tag parts it
+        // from the next.
+        TLayoutCase{"XPositionBeyondIndentedLine", "<P indent=\"40\"><IND x=\"70\">ab cd", {"ab @70,0"}},
+        TLayoutCase{"XPositionBeyondIndentedLineTagged", "<P indent=\"40\"><IND x=\"70\">ab <B>cd", {"ab @70,0"}},
         // A list ends its line; the first item of a line stays, the next starts a line.
         TLayoutCase{"List", "<UL><LI>one<LI>two</UL>x", {"\xB7@1,20", "one@13,20", "\xB7@1,40", "two@13,40", "x@28,40"}},
         TLayoutCase{"NestedList", "<UL><UL><LI>a</UL><LI>b", {"o@13,40", "a@25,40", "\xB7@1,60", "b@13,60"}},
