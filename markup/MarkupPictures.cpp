@@ -7,6 +7,7 @@
 #include "base/Exception.h"
 #include "base/Strings.h"
 
+#include <exception>
 #include <iterator>
 #include <optional>
 
@@ -44,8 +45,9 @@ void TMarkupPicture::LoadFromURL(const std::string& url)
             return;
         try {
             LoadFromFile(path);
-        } catch (const Exception&) {
-            // A picture file that cannot be read or decoded shows nothing and takes no room.
+        } catch (const std::exception&) {
+            // A picture file that cannot be read or decoded shows nothing and takes no room;
+            // so does one too large to hold in memory.
             data_.clear();
             decoded_.reset();
             empty_ = true;

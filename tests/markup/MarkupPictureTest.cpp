@@ -101,6 +101,7 @@ TEST(MarkupPicture, LoadingFromUrls)
         {"FILE://C:\\pics\\logo.bmp", false, 1, true},
         {"file://C:\\pics\\logo.bmp", false, 1, true},
         {"FILE://C:\\pics\\missing.bmp", true, 1, true},
+        {"FILE://C:\\pics\\huge.bmp", true, 1, true},  // too large to read into memory
         {"FILE://", true, 0, true},
         {"RES://LOGO", false, 0, true},
         {"Res://logo2", true, 0, true},  // no such resource
@@ -110,6 +111,7 @@ TEST(MarkupPicture, LoadingFromUrls)
     for (const TCase& c : cases) {
         TFakePlatform fake;
         fake.Files.Files["C:\\pics\\logo.bmp"] = someBytes;
+        fake.Files.OutOfMemory = "C:\\pics\\huge.bmp";
         fake.Resources.Resources["LOGO"] = someBytes;
         TMarkupPicture picture(fake.Platform);
         picture.SetAsynchronous(false);

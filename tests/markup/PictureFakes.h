@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,8 @@ public:
     bool ReadFile(const std::string& path, TPictureBytes& bytes) const override
     {
         Reads.push_back(path);
+        if (path == OutOfMemory)
+            throw std::bad_alloc();
         auto it = Files.find(path);
         if (it == Files.end())
             return false;
@@ -56,6 +59,7 @@ public:
         return true;
     }
     std::map<std::string, TPictureBytes> Files;
+    std::string OutOfMemory;  // reading this file runs out of memory
     mutable std::vector<std::string> Reads;
 };
 
