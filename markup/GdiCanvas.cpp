@@ -16,7 +16,8 @@ TGdiCanvas::TGdiCanvas(HDC dc) : dc_(dc)
     entryDCPenColor_ = ::GetDCPenColor(dc_);
     entryDCBrushColor_ = ::GetDCBrushColor(dc_);
     shareMeasures_ = ::GetMapMode(dc_) == MM_TEXT && ::GetGraphicsMode(dc_) == GM_COMPATIBLE &&
-                     ::GetTextCharacterExtra(dc_) == 0;
+                     ::GetTextCharacterExtra(dc_) == 0 && ::GetDeviceCaps(dc_, TECHNOLOGY) == DT_RASDISPLAY;
+    plainLines_ = ::GetMapMode(dc_) == MM_TEXT;
     const TSharedFonts::TFound found = TSharedFonts::Instance().Get(font_, ppiY_, ownFonts_);
     font_handle_ = found.Font;
     fontMeasures_ = found.Measures;
@@ -242,7 +243,7 @@ int TGdiCanvas::PlainLine(const std::string& text, TRect& rect, unsigned flags)
 
 int TGdiCanvas::Text(const std::string& text, TRect& rect, unsigned flags, bool ex)
 {
-    if (!rotatedFont_ && IsPlainLine(text, flags))
+    if (plainLines_ && !rotatedFont_ && IsPlainLine(text, flags))
         return PlainLine(text, rect, flags);
 
     const bool measuring = (flags & TextFlags::CalcRect) != 0;

@@ -125,6 +125,9 @@ private:
     // measured and then drawn, and painted again, is measured once.
     bool shareMeasures_ = false;
     std::map<HFONT, TFontMeasures> ownMeasures_;
+    // Plain lines are laid out here only where logical units run as device pixels do;
+    // other mapping modes (such as an upward y axis) leave them to DrawTextEx.
+    bool plainLines_ = false;
     std::map<TExtentKey, TExtent> extents_;
 
     // Clip regions in force before each ClipToRect (null: no clip).

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -91,6 +93,54 @@ TEST_F(GdiCanvas, SolidBrushGivesTextAnOpaqueBackgroundUntilBkModeIsSet)
     EXPECT_LT(blue.bottom, 30);  // only the first text has a background
 }
 
+// Draws and measures text on a canvas and with the system's DrawTextExA on two surfaces
+// prepared alike, and expects the same pixels, heights and measured rectangle.
+void ExpectLaidOutAsDrawTextEx(const TFontDesc& font, const std::string& text, unsigned flags, const TRect& rect,
+                               bool opaque, const std::function<void(HDC)>& prepare = [](HDC) {})
+{
+    using namespace TextFlags;
+    TBitmapSurface mine(160, 50), system(160, 50);
+    prepare(mine.DC());
+    prepare(system.DC());
+    const TRect moved{rect.Left + 3, rect.Top + 2, rect.Right + 3, rect.Bottom + 2};
+    TRect drawn = rect, measured = rect, measuredMoved = moved;
+    int drawnHeight = 0, measuredHeight = 0;
+    {
+        TGdiCanvas canvas(mine.DC());
+        canvas.SetFont(font);
+        canvas.SetBrushColor(opaque ? RGBColor(0, 200, 0) : clNone);
+        drawnHeight = canvas.DrawTextRectEx(text, drawn, flags);
+        measuredHeight = canvas.DrawTextRectEx(text, measured, flags | ExternalLeading | CalcRect);
+        canvas.DrawTextRectEx(text, measuredMoved, flags | ExternalLeading | CalcRect);  // measured before
+    }
+    const LOGFONTA logical = LogicalFont(font, ::GetDeviceCaps(system.DC(), LOGPIXELSY));
+    TGdiObject<HFONT> made(::CreateFontIndirectA(&logical));
+    TScopedSelectObject selected(system.DC(), made.get());
+    ::SetTextColor(system.DC(), GdiColor(font.Color));
+    ::SetBkColor(system.DC(), RGB(0, 200, 0));
+    ::SetBkMode(system.DC(), opaque ? OPAQUE : TRANSPARENT);
+    std::string buffer = text;
+    RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    const int expectedDrawn = ::DrawTextExA(system.DC(), buffer.data(), static_cast<int>(buffer.size()), &r, flags, nullptr);
+    RECT m{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    const int expectedMeasured = ::DrawTextExA(system.DC(), buffer.data(), static_cast<int>(buffer.size()), &m,
+                                               flags | ExternalLeading | CalcRect, nullptr);
+    EXPECT_EQ(drawnHeight, expectedDrawn);
+    EXPECT_EQ(measuredHeight, expectedMeasured);
+    EXPECT_EQ(measured, (TRect{m.left, m.top, m.right, m.bottom}));
+    RECT mm{moved.Left, moved.Top, moved.Right, moved.Bottom};
+    ::DrawTextExA(system.DC(), buffer.data(), static_cast<int>(buffer.size()), &mm, flags | ExternalLeading | CalcRect,
+                  nullptr);
+    EXPECT_EQ(measuredMoved, (TRect{mm.left, mm.top, mm.right, mm.bottom}));
+    int differing = 0;
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 160; ++x) {
+            const TRgb a = mine.At(x, y), b = system.At(x, y);
+            differing += (a.R != b.R || a.G != b.G || a.B != b.B) ? 1 : 0;
+        }
+    EXPECT_EQ(differing, 0);
+}
+
 // The canvas lays out plain single lines itself; they must come out exactly as the
 // system's DrawTextExA lays them out, drawn and measured.
 TEST_F(GdiCanvas, LinesComeOutAsDrawTextExLaysThemOut)
@@ -111,40 +161,42 @@ TEST_F(GdiCanvas, LinesComeOutAsDrawTextExLaysThemOut)
                     for (bool opaque : {false, true}) {
                         SCOPED_TRACE(font.Name + " '" + text + "' flags " + std::to_string(flags) + " width " +
                                      std::to_string(rect.Width()) + (opaque ? " opaque" : ""));
-                        TBitmapSurface mine(160, 50), system(160, 50);
-                        TRect drawn = rect, measured = rect;
-                        int drawnHeight = 0, measuredHeight = 0;
-                        {
-                            TGdiCanvas canvas(mine.DC());
-                            canvas.SetFont(font);
-                            canvas.SetBrushColor(opaque ? RGBColor(0, 200, 0) : clNone);
-                            drawnHeight = canvas.DrawTextRectEx(text, drawn, flags);
-                            measuredHeight = canvas.DrawTextRectEx(text, measured, flags | ExternalLeading | CalcRect);
-                        }
-                        const LOGFONTA logical = LogicalFont(font, ::GetDeviceCaps(system.DC(), LOGPIXELSY));
-                        TGdiObject<HFONT> made(::CreateFontIndirectA(&logical));
-                        TScopedSelectObject selected(system.DC(), made.get());
-                        ::SetTextColor(system.DC(), GdiColor(font.Color));
-                        ::SetBkColor(system.DC(), RGB(0, 200, 0));
-                        ::SetBkMode(system.DC(), opaque ? OPAQUE : TRANSPARENT);
-                        std::string buffer = text;
-                        RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-                        const int expectedDrawn =
-                            ::DrawTextExA(system.DC(), buffer.data(), static_cast<int>(buffer.size()), &r, flags, nullptr);
-                        RECT m{rect.Left, rect.Top, rect.Right, rect.Bottom};
-                        const int expectedMeasured = ::DrawTextExA(system.DC(), buffer.data(), static_cast<int>(buffer.size()),
-                                                                   &m, flags | ExternalLeading | CalcRect, nullptr);
-                        EXPECT_EQ(drawnHeight, expectedDrawn);
-                        EXPECT_EQ(measuredHeight, expectedMeasured);
-                        EXPECT_EQ(measured, (TRect{m.left, m.top, m.right, m.bottom}));
-                        int differing = 0;
-                        for (int y = 0; y < 50; ++y)
-                            for (int x = 0; x < 160; ++x) {
-                                const TRgb a = mine.At(x, y), b = system.At(x, y);
-                                differing += (a.R != b.R || a.G != b.G || a.B != b.B) ? 1 : 0;
-                            }
-                        EXPECT_EQ(differing, 0);
+                        ExpectLaidOutAsDrawTextEx(font, text, flags, rect, opaque);
                     }
+}
+
+// Lines on device contexts that someone else set up: other text alignments, mapping modes
+// and origins, and rectangles with no room.
+TEST_F(GdiCanvas, LinesFollowTheDeviceContextAsDrawTextExDoes)
+{
+    using namespace TextFlags;
+    struct TSetup {
+        const char* Name;
+        std::function<void(HDC)> Prepare;
+    };
+    const TSetup setups[] = {
+        {"baseline alignment", [](HDC dc) { ::SetTextAlign(dc, TA_BASELINE); }},
+        {"right alignment", [](HDC dc) { ::SetTextAlign(dc, TA_RIGHT); }},
+        {"current position", [](HDC dc) { ::SetTextAlign(dc, TA_UPDATECP); ::MoveToEx(dc, 3, 4, nullptr); }},
+        {"viewport origin", [](HDC dc) { ::SetViewportOrgEx(dc, 4, 3, nullptr); }},
+        {"upward y axis",
+         [](HDC dc) {
+             ::SetMapMode(dc, MM_ANISOTROPIC);
+             ::SetWindowExtEx(dc, 1, 1, nullptr);
+             ::SetViewportExtEx(dc, 1, -1, nullptr);
+             ::SetViewportOrgEx(dc, 0, 50, nullptr);
+         }},
+        {"character spacing", [](HDC dc) { ::SetTextCharacterExtra(dc, 2); }},
+    };
+    const TFontDesc font{"Arial", 12, 0, clBlack};
+    for (const TSetup& setup : setups)
+        for (unsigned flags : {Bottom | SingleLine | ExpandTabs | NoPrefix, SingleLine})
+            for (const TRect& rect : {TRect{5, 7, 150, 40}, TRect{5, 40, 150, 7}})
+                for (bool opaque : {false, true}) {
+                    SCOPED_TRACE(std::string(setup.Name) + " flags " + std::to_string(flags) + " rect top " +
+                                 std::to_string(rect.Top) + (opaque ? " opaque" : ""));
+                    ExpectLaidOutAsDrawTextEx(font, "Outlook Express", flags, rect, opaque, setup.Prepare);
+                }
 }
 
 TEST_F(GdiCanvas, TurnedFontDrawsUpwardsUntilTurnedBack)
