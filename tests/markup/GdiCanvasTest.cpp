@@ -150,7 +150,7 @@ TEST_F(GdiCanvas, LinesComeOutAsDrawTextExLaysThemOut)
                                {"Arial", 12, fsBold | fsItalic | fsUnderline, RGBColor(200, 0, 0)},
                                {"MS Sans Serif", 8, 0, clBlack},
                                {"Times New Roman", 14, fsStrikeOut, RGBColor(0, 0, 160)}};
-    const char* texts[] = {"Mail", "Outlook Express", "\xA7 \x89 \xAE \x80", "Notes & Tasks", "A&B"};
+    const char* texts[] = {"Mail", "Mail ", " ", "Outlook Express", "\xA7 \x89 \xAE \x80", "Notes & Tasks", "A&B"};
     const unsigned flagSets[] = {Bottom | SingleLine | ExpandTabs, Bottom | SingleLine | ExpandTabs | NoPrefix,
                                  SingleLine, Bottom | SingleLine | ExpandTabs | EndEllipsis};
     const TRect rects[] = {{5, 7, 150, 40}, {5, 7, 30, 30}};
