@@ -30,6 +30,7 @@ TEST_F(GdiCanvas, LeavesTheDeviceContextAsItFoundIt)
     ::SelectObject(dc, pen.get());
     ::SetTextColor(dc, RGB(4, 5, 6));
     ::SetBkMode(dc, TRANSPARENT);
+    std::vector<HGDIOBJ> made;
     {
         TGdiCanvas canvas(dc);
         canvas.SetFont(TFontDesc{"Tahoma", 12, fsBold, RGBColor(255, 0, 0)});
@@ -38,7 +39,21 @@ TEST_F(GdiCanvas, LeavesTheDeviceContextAsItFoundIt)
         canvas.SetBrushColor(clBtnFace);
         canvas.ClipToRect(TRect{5, 5, 20, 20});
         canvas.Rectangle(TRect{0, 0, 50, 50});
+        made.push_back(::GetCurrentObject(dc, OBJ_FONT));  // the turned font
+        made.push_back(::GetCurrentObject(dc, OBJ_PEN));   // the wide pen
+        canvas.SelectRotatedFont(450);                     // replaces the turned font
+        canvas.SetPenColor(RGBColor(9, 9, 9));             // and another wide pen
+        canvas.Rectangle(TRect{0, 0, 50, 50});
+        made.push_back(::GetCurrentObject(dc, OBJ_FONT));
+        made.push_back(::GetCurrentObject(dc, OBJ_PEN));
+        EXPECT_EQ(::GetObjectType(made[0]), 0u);  // replaced ones are deleted at once
+        EXPECT_EQ(::GetObjectType(made[1]), 0u);
+        EXPECT_EQ(::GetObjectType(made[2]), static_cast<DWORD>(OBJ_FONT));
+        EXPECT_EQ(::GetObjectType(made[3]), static_cast<DWORD>(OBJ_PEN));
     }
+    // What the canvas made for itself is gone with it.
+    for (HGDIOBJ object : made)
+        EXPECT_EQ(::GetObjectType(object), 0u);
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), font.get());
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_PEN), pen.get());
     EXPECT_EQ(::GetTextColor(dc), RGB(4, 5, 6));
