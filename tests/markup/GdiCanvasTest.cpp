@@ -202,6 +202,17 @@ TEST_F(GdiCanvas, LinesFollowTheDeviceContextAsDrawTextExDoes)
              ::SetViewportOrgEx(dc, 0, 50, nullptr);
          }},
         {"character spacing", [](HDC dc) { ::SetTextCharacterExtra(dc, 2); }},
+        {"world transform",
+         [](HDC dc) {
+             ::SetGraphicsMode(dc, GM_ADVANCED);
+             const XFORM flipped{1.0f, 0.0f, 0.0f, -1.0f, 0.0f, 48.0f};
+             ::SetWorldTransform(dc, &flipped);
+         }},
+        {"scaled", [](HDC dc) {
+             ::SetMapMode(dc, MM_ANISOTROPIC);
+             ::SetWindowExtEx(dc, 2, 2, nullptr);
+             ::SetViewportExtEx(dc, 3, 3, nullptr);
+         }},
     };
     const TFontDesc font{"Arial", 12, 0, clBlack};
     for (const TSetup& setup : setups)
