@@ -229,6 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"a@1,0", "b@1,20", "c@1,40", "d@1,60", "e@1,80", "f@1,100"}},
         TLayoutCase{"Indent", "<P indent=\"7\">ab<BR>cd", {"ab@8,0", "cd@8,20"}},
         TLayoutCase{"XPosition", "ab<IND x=\"30\">cd<IND x=\"5\">ef", {"ab@1,0", "cd@30,0", "ef@40,0"}},
+        TLayoutCase{"XPositionNeedsAWholeNumber", "ab<IND x=\"30px\">cd", {"ab@1,0", "cd@11,0"}},
         // Drawn, the indented line has 60 pixels left and the x position already passes
         // them: the first run is drawn and ends the line, whether or not a tag parts it
         // from the next.
