@@ -1,25 +1,22 @@
 #include "app/TavorinUnit1.h"
 
+#include "markup/GdiFonts.h"
 #include "ui/Application.h"
 
 TTavorinForm* TavorinForm = nullptr;
 
 namespace {
 
-HFONT CreatePointFont(const char* face, int points)
+HFONT CreateScreenFont(const TFontDesc& font)
 {
     TScopedGetDC screen(nullptr);
-    LOGFONTA description{};
-    description.lfHeight = -::MulDiv(points, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
-    description.lfWeight = FW_NORMAL;
-    description.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(description.lfFaceName, face, LF_FACESIZE);
+    const LOGFONTA description = LogicalFont(font, ::GetDeviceCaps(screen.get(), LOGPIXELSY));
     return ::CreateFontIndirectA(&description);
 }
 
 }  // namespace
 
-TTavorinForm::TTavorinForm() : font_(CreatePointFont("MS Sans Serif", 8))
+TTavorinForm::TTavorinForm() : font_(CreateScreenFont(TFontDesc{.Name = "MS Sans Serif", .Size = 8}))
 {
     SetColor(clBtnFace);
     TWindowCreateArgs args;
